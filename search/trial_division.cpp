@@ -1,0 +1,87 @@
+#include "trial_division.h"
+
+#include <cmath>
+
+namespace primes {
+namespace {
+
+    // Round to nearest, ties to even (the default rounding mode, which nothing here changes).
+    std::int16_t toInt16(double value) { return static_cast<std::int16_t>(std::nearbyint(value)); }
+
+    std::int16_t boundAllBelow(std::int16_t n) { return static_cast<std::int16_t>(n - 1); }
+
+    std::int16_t boundHalf(std::int16_t n) { return toInt16(n / 2.0); }
+
+    std::int16_t boundSquareRoot(std::int16_t n)
+    {
+        return n < 6 ? boundHalf(n) : toInt16(std::sqrt(static_cast<double>(n)) + 1.0);
+    }
+
+    using BoundFunction = std::int16_t (*)(std::int16_t);
+    constexpr std::array<BoundFunction, methodCount> bounds { boundAllBelow, boundHalf,
+        boundSquareRoot };
+
+    bool validIndices(std::int16_t interval, std::int16_t method)
+    {
+        return interval >= 0 && static_cast<std::size_t>(interval) < intervals.size() && method >= 0
+            && static_cast<std::size_t>(method) < methodCount;
+    }
+
+    // Makes the compiler produce every remainder: without it, it may stop the divisor loop at the
+    // first divisor found, since later iterations cannot change a flag that is already false.
+    inline void keepRemainder(int remainder)
+    {
+#if defined(__GNUC__) || defined(__clang__)
+        asm volatile("" : : "r"(remainder));
+#else
+        static volatile int sink;
+        sink = remainder;
+#endif
+    }
+
+} // namespace
+
+std::int16_t divisorBound(Method method, std::int16_t n)
+{
+    return bounds[static_cast<std::size_t>(method)](n);
+}
+
+bool hasNoDivisorUpTo(std::int16_t n, std::int16_t bound)
+{
+    bool prime = true;
+    for (std::int16_t j = 2; j <= bound; ++j) {
+        const int remainder = n % j;
+        keepRemainder(remainder);
+        if (remainder == 0)
+            prime = false;
+    }
+    return prime;
+}
+
+std::vector<std::int16_t> findPrimes(std::int16_t interval, std::int16_t method)
+{
+    std::vector<std::int16_t> found;
+    if (!validIndices(interval, method))
+        return found;
+    const BoundFunction bound = bounds[static_cast<std::size_t>(method)];
+    const Interval range = intervals[static_cast<std::size_t>(interval)];
+    for (std::int16_t n = range.first; n <= range.last; ++n) {
+        if (hasNoDivisorUpTo(n, bound(n)))
+            found.push_back(n);
+    }
+    return found;
+}
+
+std::int64_t remainderOperations(std::int16_t interval, std::int16_t method)
+{
+    if (!validIndices(interval, method))
+        return 0;
+    const BoundFunction bound = bounds[static_cast<std::size_t>(method)];
+    const Interval range = intervals[static_cast<std::size_t>(interval)];
+    std::int64_t operations = 0;
+    for (std::int16_t n = range.first; n <= range.last; ++n)
+        operations += bound(n) >= 2 ? bound(n) - 1 : 0;
+    return operations;
+}
+
+} // namespace primes

@@ -1,0 +1,57 @@
+#pragma once
+
+// Every fixed text of the window, in one place: UTF-8, byte for byte as the window shows them.
+// Multi-line texts end each line, the last one too, with CR LF.
+
+namespace texts {
+
+inline constexpr char windowTitleEnd[] = "Информатика - прости числа";
+// The caption is the homepage, two blanks, then the title's end.
+inline constexpr char titleSeparator[] = "  ";
+
+inline constexpr char title[] = "Информатика - брой прости числа в интервал";
+inline constexpr char intervalHeading[] = "Интервал";
+inline constexpr char storedHeading[] = "Директно";
+inline constexpr char computedHeading[] = "Последователно";
+inline constexpr char methodHeading[] = "Алгоритъм";
+
+inline constexpr const char* intervalCaptions[] = { "1 - 10", "10 - 100", "100 - 1000", "1000 - 10000" };
+inline constexpr const char* methodCaptions[] = { "2 - (N-1)", "2 - (N/2)", "2 - sqr(N)" };
+
+// The summary that replaces the task statement: before, the interval's caption, between, the
+// count in decimal, then CR LF.
+inline constexpr char summaryBefore[] = "В интервала ";
+inline constexpr char summaryBetween[] = " броя прости числа е: ";
+inline constexpr char lineEnd[] = "\r\n";
+
+inline constexpr char taskStatement[] =
+    "Да се реализира проект, осъществяващ вътрешнопредметна връзка в Информатика.\r\n"
+    "Тема на проекта: Информатика - брой прости числа в интервал.\r\n"
+    "Да се намерят всички прости числа в даден интервал.  Чрез радиобутони да се избират следните интервали: \r\n"
+    "а) 1-10;\r\n"
+    "б) 10-100;\r\n"
+    "в) 100-1000;\r\n"
+    "г) 1000-10000\r\n"
+    "Проектът да използва два начина за извеждане на информацията:\r\n"
+    "а) използва предварително въведени данни за броя и вида на простите числа;\r\n"
+    "б) изчислява последователно всички прости числа от указания интервал.\r\n"
+    "Да се използват 3 отделни алгоритъма за търсене на просто число:\r\n"
+    "а) чрез последователна проверка с всички числа [2..N];\r\n"
+    "б) чрез последователна проверка с всички числа [2..N/2];\r\n"
+    "в) чрез последователна проверка с всички числа [2..sqr(N)];\r\n"
+    "Резултатите да се представят в две отделни списъчни полета. При посочване на конкретен ред от едното списъчно поле да се посочва автоматично същия ред от другото списъчно поле.\r\n"
+    "При по-малките интервали скоростите за извеждане на простите числа по двата начина са приблизително равни. Разликата в скоростта на извеждане нараства правопропорционално с нарастване на числовия интервал.\r\n"
+    "Пример за брой прости:\r\n"
+    "Интервал [1-10] - брой 4\r\n"
+    "Интервал [10-100] - брой 21\r\n"
+    "Интервал [100-1000] - брой 143\r\n"
+    "Интервал [1000-10000] - брой 1061\r\n"
+    "Интервал [10000-100000] - брой 8363\r\n";
+
+// Kept with the window but never shown.
+inline constexpr char quotation[] =
+    "Неприятното в това да си първият, направил нещо по \r\n"
+    "правилния начин, е, че никой не оценява колко трудно е \r\n"
+    "било. \r\n";
+
+} // namespace texts

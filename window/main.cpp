@@ -1,0 +1,16 @@
+#include "app_info.h"
+#include "main_form.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(appinfo::name));
+    QApplication::setFont(MainForm::designFont());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/32/prime-intervals.png")));
+    MainForm window;
+    window.show();
+    return app.exec();
+}

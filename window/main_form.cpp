@@ -1,0 +1,281 @@
+#include "main_form.h"
+
+#include "app_info.h"
+#include "controls.h"
+#include "form_texts.h"
+#include "stored_primes.h"
+#include "trial_division.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The design works in twips; 15 of them make one device-independent pixel, so Qt's own
+// high-DPI scaling enlarges the whole window evenly.
+constexpr int twipsPerPixel = 15;
+constexpr int pixels(int twips) { return twips / twipsPerPixel; }
+
+constexpr int clientWidth = 6915;
+constexpr int clientHeight = 5175;
+
+constexpr QRgb system = 0; // no colour of its own: the system's colours for that kind of control
+constexpr QRgb lightBlue = qRgb(192, 192, 255);
+constexpr QRgb lightOrange = qRgb(255, 192, 128);
+constexpr QRgb lightCyan = qRgb(128, 255, 255);
+constexpr QRgb pink = qRgb(255, 128, 255);
+
+// The control array a control belongs to; its kind follows from it: Text1 text boxes, Label1
+// labels, List1 and List2 list boxes, Frame1 and Frame2 frames, Option1 and Option2 option
+// buttons.
+enum class Name { Window, Text1, Label1, List1, List2, Frame1, Frame2, Option1, Option2 };
+
+struct ControlRow {
+    int tabIndex;
+    Name name;
+    int index;
+    Name container;
+    int left, top, width, height; // twips, from the container's top-left corner
+    QRgb background;
+    bool visible;
+    const char* text; // nullptr for the lists
+};
+
+// clang-format off
+constexpr ControlRow design[] = {
+//   tab  name           container       Left  Top   Width Height background   visible text
+    { 0,  Name::Text1,   0, Name::Window, 120, 2880, 6735, 2175, system,      true,  texts::taskStatement },
+    { 1,  Name::Text1,   1, Name::Window, 600, 3240, 6735, 1815, system,      false, texts::quotation },
+    { 2,  Name::Label1,  0, Name::Window, 840,    0, 5295,  375, lightOrange, true,  texts::title },
+    { 3,  Name::List1,   0, Name::Window, 2520, 840, 1815,  915, system,      true,  nullptr },
+    { 4,  Name::Frame1,  0, Name::Window, 240,  840, 2055, 2055, lightBlue,   true,  "Frame1" },
+    { 5,  Name::Option1, 0, Name::Frame1, 120,  120, 1815,  375, lightCyan,   true,  texts::intervalCaptions[0] },
+    { 6,  Name::Option1, 1, Name::Frame1, 120,  600, 1815,  375, lightCyan,   true,  texts::intervalCaptions[1] },
+    { 7,  Name::Option1, 2, Name::Frame1, 120, 1080, 1815,  375, lightCyan,   true,  texts::intervalCaptions[2] },
+    { 8,  Name::Option1, 3, Name::Frame1, 120, 1560, 1815,  375, lightCyan,   true,  texts::intervalCaptions[3] },
+    { 9,  Name::List2,   0, Name::Window, 2640, 2760, 735, 1770, system,      false, nullptr },
+    { 10, Name::List2,   1, Name::Window, 3360, 2760, 735, 1770, system,      false, nullptr },
+    { 11, Name::List2,   2, Name::Window, 4200, 2760, 735, 1770, system,      false, nullptr },
+    { 12, Name::List2,   3, Name::Window, 5040, 2760, 735, 1770, system,      false, nullptr },
+    { 13, Name::Label1,  1, Name::Window, 360,  480, 1815,  375, lightOrange, true,  texts::intervalHeading },
+    { 14, Name::Label1,  2, Name::Window, 2520, 480, 1815,  375, lightOrange, true,  texts::storedHeading },
+    { 15, Name::List1,   1, Name::Window, 4800, 840, 1695,  915, system,      true,  nullptr },
+    { 16, Name::Label1,  3, Name::Window, 4800, 480, 1695,  375, lightOrange, true,  texts::computedHeading },
+    { 17, Name::Frame2,  0, Name::Window, 2520, 2280, 4215, 495, lightBlue,   true,  "Frame2" },
+    { 18, Name::Option2, 0, Name::Frame2, 120,  120, 1215,  375, pink,        true,  texts::methodCaptions[0] },
+    { 19, Name::Option2, 1, Name::Frame2, 1440, 120, 1215,  375, pink,        true,  texts::methodCaptions[1] },
+    { 20, Name::Option2, 2, Name::Frame2, 2760, 120, 1335,  375, pink,        true,  texts::methodCaptions[2] },
+    { 21, Name::Label1,  4, Name::Window, 3600, 1920, 1815, 375, lightOrange, true,  texts::methodHeading },
+};
+// clang-format on
+
+// Fixed light backgrounds keep dark text, so they stay readable under a dark desktop theme.
+void setBackground(QWidget* widget, QRgb background)
+{
+    if (background == system)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), QColor(background));
+    palette.setColor(widget->foregroundRole(), Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* makeLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QFrame* makeFrame(const QString& name, QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setObjectName(name);
+    return frame;
+}
+
+ListBox* makeList(std::span<const char* const> rows, QWidget* parent)
+{
+    auto* list = new ListBox(parent);
+    for (const char* row : rows)
+        list->addItem(QString::fromLatin1(row));
+    return list;
+}
+
+} // namespace
+
+QFont MainForm::designFont() { return QFont(u"Times New Roman"_s, 12); }
+
+MainForm::MainForm(QWidget* parent)
+    : QWidget(parent)
+{
+    createControls();
+    Form_Load();
+    connectControls();
+}
+
+void MainForm::createControls()
+{
+    setWindowTitle(QUrl(QString::fromUtf8(appinfo::homepage)).host()
+        % QString::fromUtf8(texts::titleSeparator) % QString::fromUtf8(texts::windowTitleEnd));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(pixels(clientWidth), pixels(clientHeight));
+    setBackground(this, lightBlue);
+
+    for (const ControlRow& row : design) {
+        QWidget* parent = this;
+        if (row.container == Name::Frame1)
+            parent = Frame1;
+        else if (row.container == Name::Frame2)
+            parent = Frame2;
+        const QString text = row.text ? QString::fromUtf8(row.text) : QString();
+        const auto i = static_cast<std::size_t>(row.index);
+        QWidget* control = nullptr;
+        switch (row.name) {
+        case Name::Text1:
+            control = Text1.at(i) = new TextBox(parent);
+            Text1.at(i)->setText(text);
+            break;
+        case Name::Label1:
+            control = Label1.at(i) = makeLabel(text, parent);
+            break;
+        case Name::List1:
+            control = List1.at(i) = makeList({}, parent);
+            break;
+        case Name::List2:
+            control = List2.at(i) = makeList(primes::storedPrimes(i), parent);
+            break;
+        case Name::Frame1:
+            control = Frame1 = makeFrame(text, parent);
+            break;
+        case Name::Frame2:
+            control = Frame2 = makeFrame(text, parent);
+            break;
+        case Name::Option1:
+            control = Option1.at(i) = new OptionButton(text, parent);
+            break;
+        case Name::Option2:
+            control = Option2.at(i) = new OptionButton(text, parent);
+            break;
+        case Name::Window:
+            continue;
+        }
+        control->setGeometry(
+            pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
+        setBackground(control, row.background);
+        control->setVisible(row.visible);
+        tabOrder_.append(control);
+    }
+    Option2[2]->setChecked(true);
+}
+
+void MainForm::connectControls()
+{
+    for (std::size_t i = 0; i < Option1.size(); ++i) {
+        connect(Option1[i], &QAbstractButton::clicked, this,
+            [this, i] { Option1_Click(static_cast<std::int16_t>(i)); });
+    }
+    for (std::size_t i = 0; i < Option2.size(); ++i) {
+        connect(Option2[i], &QAbstractButton::clicked, this,
+            [this, i] { Option2_Click(static_cast<std::int16_t>(i)); });
+    }
+    for (std::size_t i = 0; i < List1.size(); ++i) {
+        connect(List1[i], &ListBox::rowSelected, this,
+            [this, i] { List1_Click(static_cast<std::int16_t>(i)); });
+    }
+}
+
+// Tab visits the controls in the design's tab order; a group of option buttons is one stop,
+// entered at its chosen button (at its first while none is chosen).
+QList<QWidget*> MainForm::tabStops() const
+{
+    QList<QWidget*> stops;
+    for (QWidget* control : tabOrder_) {
+        if (!control->isVisibleTo(this) || !(control->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (auto* option = qobject_cast<OptionButton*>(control)) {
+            const auto group
+                = option->parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly);
+            const auto chosen = std::find_if(
+                group.begin(), group.end(), [](const OptionButton* b) { return b->isChecked(); });
+            if (option != (chosen != group.end() ? *chosen : group.first()))
+                continue;
+        }
+        stops.append(control);
+    }
+    return stops;
+}
+
+bool MainForm::focusNextPrevChild(bool next)
+{
+    const QList<QWidget*> stops = tabStops();
+    if (stops.isEmpty())
+        return false;
+    QWidget* focused = focusWidget();
+    qsizetype at = stops.indexOf(focused);
+    if (at < 0 && focused) {
+        // An option button that is not its group's stop: move on from the group's stop.
+        at = std::find_if(stops.begin(), stops.end(),
+                 [focused](const QWidget* stop) {
+                     return stop->parentWidget() == focused->parentWidget()
+                         && qobject_cast<const OptionButton*>(stop);
+                 })
+            - stops.begin();
+        if (at == stops.size())
+            at = next ? -1 : 0;
+    }
+    const qsizetype count = stops.size();
+    stops.at(((at + (next ? 1 : -1)) % count + count) % count)
+        ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void MainForm::Form_Load()
+{
+    MethodIndex = 2;
+    IntervalIndex = -1;
+}
+
+void MainForm::Option1_Click(std::int16_t Index)
+{
+    IntervalIndex = Index;
+    List1[0]->clear();
+    const ListBox* stored = List2.at(static_cast<std::size_t>(Index));
+    const auto n = static_cast<std::int16_t>(stored->count());
+    QStringList rows;
+    rows.reserve(n);
+    for (int i = 0; i < n; ++i)
+        rows.append(stored->item(i)->text());
+    List1[0]->addItems(rows);
+    Text1[0]->setText(QString::fromUtf8(texts::summaryBefore)
+        % Option1.at(static_cast<std::size_t>(Index))->text()
+        % QString::fromUtf8(texts::summaryBetween) % QString::number(n)
+        % QString::fromUtf8(texts::lineEnd));
+    FindPrimes();
+}
+
+void MainForm::Option2_Click(std::int16_t Index) { MethodIndex = Index; }
+
+void MainForm::List1_Click(std::int16_t Index)
+{
+    if (List1[0]->count() < 2 || IntervalIndex < 0)
+        return;
+    const int row = List1.at(static_cast<std::size_t>(Index))->selectedRow();
+    List1[0]->setSelectedRow(row);
+    List1[1]->setSelectedRow(row);
+}
+
+void MainForm::FindPrimes()
+{
+    List1[1]->clear();
+    QStringList rows;
+    for (const std::int16_t prime : primes::findPrimes(IntervalIndex, MethodIndex))
+        rows.append(QString::number(prime));
+    List1[1]->addItems(rows);
+}
