@@ -1,6 +1,313 @@
-#include <QTest>
+#include "form_fixture.h"
+#include "form_texts.h"
+#include "sieve.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const int intervalEnds[4][2] = { { 1, 10 }, { 10, 100 }, { 100, 1000 }, { 1000, 10000 } };
+const QString captions[4] = { u"1 - 10"_s, u"10 - 100"_s, u"100 - 1000"_s, u"1000 - 10000"_s };
+
+QStringList expectedRows(int interval)
+{
+    QStringList rows;
+    for (const int p : primesBetween(intervalEnds[interval][0], intervalEnds[interval][1]))
+        rows.append(QString::number(p));
+    return rows;
+}
+
+QString expectedSummary(int interval)
+{
+    return u"В интервала "_s + captions[interval] + u" броя прости числа е: "_s
+        + QString::number(expectedRows(interval).size()) + u"\r\n"_s;
+}
+
+} // namespace
+
 class TestMainForm : public QObject {
     Q_OBJECT
+private Q_SLOTS:
+    void init() { form = showForm(); }
+    void cleanup() { form.reset(); }
+
+    void startState();
+    void intervalClick_data();
+    void intervalClick();
+    void methodTakesEffectAtNextInterval_data();
+    void methodTakesEffectAtNextInterval();
+    void secondIntervalReplacesSummary();
+    void chosenIntervalAgainRunsAgain();
+    void rowSyncByMouse_data();
+    void rowSyncByMouse();
+    void rowSyncByKeyboard_data();
+    void rowSyncByKeyboard();
+    void selectionCannotBeTakenAway_data();
+    void selectionCannotBeTakenAway();
+    void listsBeforeAnyInterval();
+    void optionsByKeyboard();
+    void typingChangesNothing();
+
+private:
+    std::unique_ptr<MainForm> form;
 };
+
+void TestMainForm::startState()
+{
+    QCOMPARE(form->intervalIndex(), -1);
+    QCOMPARE(form->methodIndex(), 2);
+    QCOMPARE(form->List1[0]->count(), 0);
+    QCOMPARE(form->List1[1]->count(), 0);
+    QCOMPARE(form->Text1[0]->text(), QString::fromUtf8(texts::taskStatement));
+    for (const OptionButton* option : form->Option1)
+        QVERIFY(!option->isChecked());
+    QVERIFY(!form->Option2[0]->isChecked());
+    QVERIFY(!form->Option2[1]->isChecked());
+    QVERIFY(form->Option2[2]->isChecked());
+    const int storedRows[] = { 4, 21, 143, 1061 };
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(form->List2[static_cast<std::size_t>(i)]->count(), storedRows[i]);
+}
+
+void TestMainForm::intervalClick_data()
+{
+    QTest::addColumn<int>("interval");
+    for (int i = 0; i < 4; ++i)
+        QTest::newRow(qPrintable(captions[i])) << i;
+}
+
+void TestMainForm::intervalClick()
+{
+    QFETCH(int, interval);
+    clickOption(form->Option1[static_cast<std::size_t>(interval)]);
+
+    QCOMPARE(form->intervalIndex(), interval);
+    QVERIFY(form->Option1[static_cast<std::size_t>(interval)]->isChecked());
+    QVERIFY(form->Option2[2]->isChecked());
+    const QStringList expected = expectedRows(interval);
+    QCOMPARE(rowsOf(form->List1[0]), expected);
+    QCOMPARE(rowsOf(form->List1[1]), expected);
+    QCOMPARE(form->Text1[0]->text(), expectedSummary(interval));
+    QCOMPARE(form->List1[0]->selectedRow(), -1);
+    QCOMPARE(form->List1[1]->selectedRow(), -1);
+}
+
+void TestMainForm::methodTakesEffectAtNextInterval_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::newRow("2 - (N-1)") << 0;
+    QTest::newRow("2 - (N/2)") << 1;
+    QTest::newRow("2 - sqr(N)") << 2;
+}
+
+void TestMainForm::methodTakesEffectAtNextInterval()
+{
+    QFETCH(int, method);
+    clickOption(form->Option1[1]);
+    clickRow(form->List1[0], 5);
+    const QString summary = form->Text1[0]->text();
+
+    clickOption(form->Option2[static_cast<std::size_t>(method)]);
+    QCOMPARE(form->methodIndex(), method);
+    QVERIFY(form->Option1[1]->isChecked()); // the other group keeps its choice
+    QCOMPARE(rowsOf(form->List1[1]), expectedRows(1));
+    QCOMPARE(form->List1[1]->selectedRow(), 5);
+    QCOMPARE(form->Text1[0]->text(), summary);
+
+    clickOption(form->Option1[2]);
+    QVERIFY(form->Option2[static_cast<std::size_t>(method)]->isChecked());
+    QCOMPARE(rowsOf(form->List1[0]), expectedRows(2));
+    QCOMPARE(rowsOf(form->List1[1]), expectedRows(2));
+}
+
+void TestMainForm::secondIntervalReplacesSummary()
+{
+    clickOption(form->Option1[0]);
+    clickRow(form->List1[1], 2);
+    QCOMPARE(form->List1[0]->currentItem()->text(), u"5"_s);
+    clickOption(form->Option1[3]);
+
+    QCOMPARE(form->Text1[0]->text(), expectedSummary(3));
+    QCOMPARE(form->Text1[0]->toPlainText(), expectedSummary(3).replace(u"\r\n"_s, u"\n"_s));
+    QCOMPARE(rowsOf(form->List1[0]), expectedRows(3));
+    QCOMPARE(rowsOf(form->List1[1]), expectedRows(3));
+    QCOMPARE(form->List1[0]->selectedRow(), -1);
+    QCOMPARE(form->List1[1]->selectedRow(), -1);
+    QVERIFY(!form->Option1[0]->isChecked());
+}
+
+void TestMainForm::chosenIntervalAgainRunsAgain()
+{
+    clickOption(form->Option1[1]);
+    clickRow(form->List1[0], 3);
+    QCOMPARE(form->List1[1]->selectedRow(), 3);
+
+    clickOption(form->Option1[1]);
+    QCOMPARE(rowsOf(form->List1[0]), expectedRows(1));
+    QCOMPARE(rowsOf(form->List1[1]), expectedRows(1));
+    QCOMPARE(form->List1[0]->selectedRow(), -1);
+    QCOMPARE(form->List1[1]->selectedRow(), -1);
+}
+
+void TestMainForm::rowSyncByMouse_data()
+{
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<int>("clicked"); // which list the user clicks
+    QTest::addColumn<int>("row");
+
+    QTest::newRow("1 - 10, third row of the left list") << 0 << 0 << 2;
+    QTest::newRow("1 - 10, third row of the right list") << 0 << 1 << 2;
+    QTest::newRow("1 - 10, last row of the right list") << 0 << 1 << 3;
+    QTest::newRow("100 - 1000, first row of the left list") << 2 << 0 << 0;
+    QTest::newRow("1000 - 10000, last row of the left list") << 3 << 0 << 1060;
+    QTest::newRow("1000 - 10000, a middle row of the right list") << 3 << 1 << 500;
+}
+
+void TestMainForm::rowSyncByMouse()
+{
+    QFETCH(int, interval);
+    QFETCH(int, clicked);
+    QFETCH(int, row);
+
+    clickOption(form->Option1[static_cast<std::size_t>(interval)]);
+    clickRow(form->List1[static_cast<std::size_t>(clicked)], row);
+
+    const QString prime = expectedRows(interval).at(row);
+    for (const ListBox* list : form->List1) {
+        QCOMPARE(list->selectedRow(), row);
+        QCOMPARE(list->selectedItems().size(), 1);
+        QCOMPARE(list->selectedItems().first()->text(), prime);
+    }
+    // The other list scrolls its selected row into view.
+    const ListBox* other = form->List1[static_cast<std::size_t>(1 - clicked)];
+    QVERIFY(other->viewport()->rect().intersects(other->visualItemRect(other->item(row))));
+}
+
+void TestMainForm::rowSyncByKeyboard_data()
+{
+    QTest::addColumn<int>("list");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("row");
+
+    using K = QList<int>;
+    for (int list = 0; list < 2; ++list) {
+        const char* side = list == 0 ? "left" : "right";
+        QTest::addRow("%s: first Down selects the first row", side) << list << K { Qt::Key_Down } << 0;
+        QTest::addRow("%s: Down, Down", side) << list << K { Qt::Key_Down, Qt::Key_Down } << 1;
+        QTest::addRow("%s: first Up selects the first row", side) << list << K { Qt::Key_Up } << 0;
+        QTest::addRow("%s: End", side) << list << K { Qt::Key_End } << 142;
+        QTest::addRow("%s: End, Up", side) << list << K { Qt::Key_End, Qt::Key_Up } << 141;
+        QTest::addRow("%s: End, Home", side) << list << K { Qt::Key_End, Qt::Key_Home } << 0;
+        QTest::addRow("%s: Page Down goes on by a page", side)
+            << list << K { Qt::Key_Down, Qt::Key_PageDown } << -1;
+    }
+}
+
+void TestMainForm::rowSyncByKeyboard()
+{
+    QFETCH(int, list);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, row);
+
+    clickOption(form->Option1[2]);
+    ListBox* focused = form->List1[static_cast<std::size_t>(list)];
+    focused->setFocus(Qt::TabFocusReason);
+    QVERIFY(focused->hasFocus());
+    QCOMPARE(focused->selectedRow(), -1); // focus alone selects nothing
+    for (const int key : keys)
+        QTest::keyClick(focused, static_cast<Qt::Key>(key));
+
+    const int selected = form->List1[0]->selectedRow();
+    if (row >= 0)
+        QCOMPARE(selected, row);
+    else
+        QVERIFY2(selected > 1 && selected < 142, qPrintable(QString::number(selected)));
+    QCOMPARE(form->List1[1]->selectedRow(), selected);
+}
+
+void TestMainForm::selectionCannotBeTakenAway_data()
+{
+    QTest::addColumn<int>("list");
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("Ctrl+click on the left list's selected row") << 0 << false;
+    QTest::newRow("Ctrl+click on the right list's selected row") << 1 << false;
+    QTest::newRow("Ctrl+Space on the left list's selected row") << 0 << true;
+    QTest::newRow("Ctrl+Space on the right list's selected row") << 1 << true;
+}
+
+void TestMainForm::selectionCannotBeTakenAway()
+{
+    QFETCH(int, list);
+    QFETCH(bool, byKeyboard);
+
+    clickOption(form->Option1[1]);
+    ListBox* target = form->List1[static_cast<std::size_t>(list)];
+    clickRow(target, 4);
+    if (byKeyboard) {
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Space, Qt::ControlModifier);
+    } else {
+        clickRow(target, 4, Qt::ControlModifier);
+    }
+    QCOMPARE(form->List1[0]->selectedRow(), 4);
+    QCOMPARE(form->List1[1]->selectedRow(), 4);
+}
+
+void TestMainForm::listsBeforeAnyInterval()
+{
+    for (ListBox* list : form->List1) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_End);
+    }
+    QCOMPARE(form->intervalIndex(), -1);
+    QCOMPARE(form->List1[0]->count(), 0);
+    QCOMPARE(form->List1[1]->count(), 0);
+    QCOMPARE(form->Text1[0]->text(), QString::fromUtf8(texts::taskStatement));
+}
+
+void TestMainForm::optionsByKeyboard()
+{
+    // Arrows choose the neighbouring button of the group, wrapping around; Space the focused one.
+    form->Option1[0]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form->Option1[0], Qt::Key_Space);
+    QCOMPARE(form->intervalIndex(), 0);
+    QCOMPARE(rowsOf(form->List1[1]), expectedRows(0));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(form->intervalIndex(), 1);
+    QVERIFY(form->Option1[1]->isChecked());
+    QVERIFY(form->Option1[1]->hasFocus());
+    QCOMPARE(form->Text1[0]->text(), expectedSummary(1));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(form->intervalIndex(), 3);
+    QCOMPARE(rowsOf(form->List1[0]), expectedRows(3));
+
+    form->Option2[2]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form->Option2[2], Qt::Key_Right);
+    QCOMPARE(form->methodIndex(), 0);
+    QVERIFY(form->Option2[0]->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QCOMPARE(form->methodIndex(), 2);
+    QVERIFY(form->Option1[3]->isChecked()); // the interval group is left alone
+    QCOMPARE(form->intervalIndex(), 3);
+}
+
+void TestMainForm::typingChangesNothing()
+{
+    TextBox* box = form->Text1[0];
+    box->setFocus();
+    QTest::keyClicks(box, u"abc"_s);
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->text(), QString::fromUtf8(texts::taskStatement));
+    QCOMPARE(box->toPlainText(), QString::fromUtf8(texts::taskStatement).replace(u"\r\n"_s, u"\n"_s));
+}
+
 QTEST_MAIN(TestMainForm)
 #include "tst_main_form.moc"

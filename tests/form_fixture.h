@@ -1,0 +1,44 @@
+#pragma once
+
+#include "controls.h"
+#include "main_form.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+// A shown, active MainForm with the application font, as the program makes it.
+inline std::unique_ptr<MainForm> showForm()
+{
+    QApplication::setFont(MainForm::designFont());
+    auto form = std::make_unique<MainForm>();
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qWarning("the window did not become active");
+    return form;
+}
+
+inline QStringList rowsOf(const QListWidget* list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows.append(list->item(i)->text());
+    return rows;
+}
+
+// A click where a person clicks: on the row's middle, scrolled into view first.
+inline void clickRow(ListBox* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+        list->visualItemRect(list->item(row)).center());
+}
+
+// Far right of the button, away from its circle and caption.
+inline void clickOption(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier,
+        QPoint(button->width() - 3, button->height() / 2));
+}
