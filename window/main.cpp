@@ -8,6 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(appinfo::name));
+    QApplication::setDesktopFileName(QString::fromUtf8(appinfo::id)); // matches the menu entry
     QApplication::setFont(MainForm::designFont());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/32/prime-intervals.png")));
     MainForm window;
