@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test install package clean
+.PHONY: all deps configure build run test install package screenshot clean
 
 all: build
 
@@ -29,6 +29,10 @@ install: build
 # The .deb, written into $(BUILD).
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# docs/screenshot.png, from the real window under Xvfb.
+screenshot: build
+	scripts/screenshot $(BUILD)/prime-intervals docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD)
