@@ -1,4 +1,5 @@
 #include "app_info.h"
+#include "display_check.h"
 #include "main_form.h"
 
 #include <QApplication>
@@ -6,6 +7,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (reportMissingDisplay())
+        return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(appinfo::name));
     QApplication::setDesktopFileName(QString::fromUtf8(appinfo::id)); // matches the menu entry

@@ -1,0 +1,7 @@
+#pragma once
+
+// Where Qt would pick a windowing platform that needs a display (X11 or Wayland, the default on
+// a Linux desktop) and the environment names none, prints one line saying so to stderr and
+// returns true; the program then exits with a failure status instead of Qt aborting with a core
+// dump. Call it before constructing QApplication.
+bool reportMissingDisplay();
