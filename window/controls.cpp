@@ -1,13 +1,56 @@
 #include "controls.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 
+FocusMark::FocusMark(QWidget* control)
+    : QWidget(control)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+    control->installEventFilter(this);
+}
+
+bool FocusMark::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut || type == QEvent::Resize)
+        follow();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FocusMark::follow()
+{
+    constexpr int width = 2; // device-independent pixels, so it grows with QT_SCALE_FACTOR
+    const QWidget* control = parentWidget();
+    if (!control->hasFocus()) {
+        hide();
+        return;
+    }
+    const QRect ring = control->rect();
+    setGeometry(ring);
+    setMask(QRegion(ring) - QRegion(ring.adjusted(width, width, -width, -width)));
+    raise(); // above a list's viewport and scroll bars
+    show();
+}
+
+void FocusMark::paintEvent(QPaintEvent*)
+{
+    // The control's own text colour: it contrasts with the control's background in any theme,
+    // and unlike the highlight colour it does not merge into a selected row.
+    const QWidget* control = parentWidget();
+    QPainter(this).fillRect(rect(), control->palette().color(control->foregroundRole()));
+}
+
 ListBox::ListBox(QWidget* parent)
     : QListWidget(parent)
 {
+    new FocusMark(this);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
     setUniformItemSizes(true);
@@ -63,6 +106,7 @@ void ListBox::keyPressEvent(QKeyEvent* event)
 OptionButton::OptionButton(const QString& caption, QWidget* parent)
     : QRadioButton(caption, parent)
 {
+    new FocusMark(this);
 }
 
 bool OptionButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }
@@ -95,6 +139,7 @@ void OptionButton::keyPressEvent(QKeyEvent* event)
 TextBox::TextBox(QWidget* parent)
     : QPlainTextEdit(parent)
 {
+    new FocusMark(this);
     setReadOnly(true);
     // Read-only still lets the user scroll, select and copy, with the mouse or the keyboard.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -110,6 +155,30 @@ void TextBox::setText(const QString& text)
     text_ = text;
     QString shown = text;
     shown.replace(u"\r\n"_s, u"\n"_s);
+    // QPlainTextEdit reports the replacement to assistive technology itself, as the old text
+    // removed and the new one inserted; an event of our own would have it announced twice.
     setPlainText(shown);
     verticalScrollBar()->setValue(0);
+}
+
+namespace {
+
+QAccessibleInterface* groupFrameAccessible(const QString& className, QObject* object)
+{
+    if (className == "GroupFrame"_L1 && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    return nullptr;
+}
+
+} // namespace
+
+GroupFrame::GroupFrame(QWidget* parent)
+    : QFrame(parent)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(groupFrameAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    setFrameShape(QFrame::NoFrame);
 }

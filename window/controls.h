@@ -1,10 +1,28 @@
 #pragma once
 
+#include <QFrame>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
 // The three kinds of control whose Qt defaults differ from what the window promises its users.
+
+// A ring in the text colour along the edge of its parent control while that control has the
+// keyboard focus. The styles' own marks are a faint dotted line on the coloured buttons, a pale
+// row outline in the lists and a thin caret in the text box: too little for a pupil at the back
+// of a classroom, or on a projector, to see where the keys go.
+class FocusMark : public QWidget {
+    Q_OBJECT
+public:
+    explicit FocusMark(QWidget* control);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void follow();
+};
 
 // A single-selection list whose selected row is its selection, never merely Qt's current item.
 class ListBox : public QListWidget {
@@ -52,4 +70,13 @@ public:
 
 private:
     QString text_;
+};
+
+// A borderless frame that holds one group of option buttons. Screen readers meet it as a named
+// group, so that entering it says which choice the buttons make; a plain QFrame would be an
+// anonymous border.
+class GroupFrame : public QFrame {
+    Q_OBJECT
+public:
+    explicit GroupFrame(QWidget* parent = nullptr);
 };

@@ -54,4 +54,35 @@ inline constexpr char quotation[] =
     "правилния начин, е, че никой не оценява колко трудно е \r\n"
     "било. \r\n";
 
+// What a screen reader says besides the captions: a name for the text box, and descriptions
+// that tell a pupil who cannot see the window what each control shows or does.
+namespace spoken {
+inline constexpr char textBoxName[] = "Условие и резултат";
+inline constexpr char textBoxDescription[]
+    = "Първо показва условието на задачата, "
+      "а след избор на интервал броя на простите числа в него.";
+inline constexpr char storedListDescription[]
+    = "Простите числа от избрания интервал, взети от предварително въведен списък. "
+      "Редът, избран тук, се избира и в другия списък.";
+inline constexpr char computedListDescription[]
+    = "Простите числа от избрания интервал, изчислени едно по едно с избрания алгоритъм. "
+      "Редът, избран тук, се избира и в другия списък.";
+inline constexpr char intervalGroupDescription[]
+    = "Изберете интервал: двата списъка и броят на простите числа се попълват веднага.";
+inline constexpr char methodGroupDescription[]
+    = "Докъде се проверяват делителите на всяко число. "
+      "Изборът важи от следващия избран интервал.";
+inline constexpr const char* intervalDescriptions[] = {
+    "Простите числа от 1 до 10",
+    "Простите числа от 10 до 100",
+    "Простите числа от 100 до 1000",
+    "Простите числа от 1000 до 10000",
+};
+inline constexpr const char* methodDescriptions[] = {
+    "Проверка с всички делители от 2 до N-1",
+    "Проверка с всички делители от 2 до N/2",
+    "Проверка с всички делители от 2 до корен квадратен от N",
+};
+} // namespace spoken
+
 } // namespace texts

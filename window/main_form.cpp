@@ -93,8 +93,7 @@ QLabel* makeLabel(const QString& text, QWidget* parent)
 
 QFrame* makeFrame(const QString& name, QWidget* parent)
 {
-    auto* frame = new QFrame(parent);
-    frame->setFrameShape(QFrame::NoFrame);
+    auto* frame = new GroupFrame(parent);
     frame->setObjectName(name);
     return frame;
 }
@@ -105,6 +104,33 @@ ListBox* makeList(std::span<const char* const> rows, QWidget* parent)
     for (const char* row : rows)
         list->addItem(QString::fromLatin1(row));
     return list;
+}
+
+// Names and descriptions for screen readers. Buttons and labels are announced by their
+// captions; the lists and the groups by the headings above them, which also become their
+// labels; the hidden controls get nothing, as no one can reach them.
+void describeForScreenReaders(MainForm& form)
+{
+    const auto utf8 = [](const char* text) { return QString::fromUtf8(text); };
+    form.Text1[0]->setAccessibleName(utf8(texts::spoken::textBoxName));
+    form.Text1[0]->setAccessibleDescription(utf8(texts::spoken::textBoxDescription));
+
+    const std::pair<QWidget*, QLabel*> labelled[] = { { form.List1[0], form.Label1[2] },
+        { form.List1[1], form.Label1[3] }, { form.Frame1, form.Label1[1] },
+        { form.Frame2, form.Label1[4] } };
+    for (const auto& [control, heading] : labelled) {
+        control->setAccessibleName(heading->text());
+        heading->setBuddy(control);
+    }
+    form.List1[0]->setAccessibleDescription(utf8(texts::spoken::storedListDescription));
+    form.List1[1]->setAccessibleDescription(utf8(texts::spoken::computedListDescription));
+    form.Frame1->setAccessibleDescription(utf8(texts::spoken::intervalGroupDescription));
+    form.Frame2->setAccessibleDescription(utf8(texts::spoken::methodGroupDescription));
+
+    for (std::size_t i = 0; i < form.Option1.size(); ++i)
+        form.Option1[i]->setAccessibleDescription(utf8(texts::spoken::intervalDescriptions[i]));
+    for (std::size_t i = 0; i < form.Option2.size(); ++i)
+        form.Option2[i]->setAccessibleDescription(utf8(texts::spoken::methodDescriptions[i]));
 }
 
 } // namespace
@@ -173,6 +199,7 @@ void MainForm::createControls()
         tabOrder_.append(control);
     }
     Option2[2]->setChecked(true);
+    describeForScreenReaders(*this);
 }
 
 void MainForm::connectControls()

@@ -1,0 +1,313 @@
+// What a screen reader and a keyboard-only user get from the window: the names, roles, states
+// and descriptions Qt's accessibility interface reports, a session driven by real key events
+// alone, and a focus mark that can be seen.
+
+#include "form_fixture.h"
+
+#include <QAccessible>
+#include <QFrame>
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QWidget* control(const MainForm& form, const QString& name)
+{
+    const auto at = [&name](auto& array) {
+        return array.at(static_cast<std::size_t>(name.at(name.size() - 2).digitValue()));
+    };
+    if (name == "Frame1"_L1)
+        return form.Frame1;
+    if (name == "Frame2"_L1)
+        return form.Frame2;
+    if (name.startsWith("Text1"_L1))
+        return at(form.Text1);
+    if (name.startsWith("Label1"_L1))
+        return at(form.Label1);
+    if (name.startsWith("List1"_L1))
+        return at(form.List1);
+    if (name.startsWith("List2"_L1))
+        return at(form.List2);
+    if (name.startsWith("Option1"_L1))
+        return at(form.Option1);
+    if (name.startsWith("Option2"_L1))
+        return at(form.Option2);
+    return nullptr;
+}
+
+QAccessibleInterface* accessible(QObject* object)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    if (!iface || !iface->isValid())
+        qFatal("no accessible interface");
+    return iface;
+}
+
+// What a screen reader would read from a text box: its whole text.
+QString readText(QAccessibleInterface* iface)
+{
+    QAccessibleTextInterface* text = iface->textInterface();
+    return text ? text->text(0, text->characterCount()) : QString();
+}
+
+// Every object of the accessible tree below `root`, depth first.
+void collect(QAccessibleInterface* root, QList<QAccessibleInterface*>& all)
+{
+    for (int i = 0; i < root->childCount(); ++i) {
+        if (QAccessibleInterface* child = root->child(i)) {
+            all.append(child);
+            collect(child, all);
+        }
+    }
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { form = showForm(); }
+    void cleanup() { form.reset(); }
+
+    void namesAndRoles_data();
+    void namesAndRoles();
+    void everyShowingControlIsNamed();
+    void hiddenControlsExposeNothing();
+    void keyboardOnlySession();
+    void focusIsVisible_data();
+    void focusIsVisible();
+
+private:
+    std::unique_ptr<MainForm> form;
+};
+
+void TestAccessibility::namesAndRoles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("heading"); // the label that labels it, if any
+    QTest::addColumn<bool>("described");
+
+    const int text = QAccessible::EditableText, label = QAccessible::StaticText,
+              list = QAccessible::List, group = QAccessible::Grouping,
+              radio = QAccessible::RadioButton;
+    QTest::newRow("text box") << u"Text1(0)"_s << u"Условие и резултат"_s << text << QString()
+                              << true;
+    QTest::newRow("title") << u"Label1(0)"_s << u"Информатика - брой прости числа в интервал"_s
+                           << label << QString() << false;
+    QTest::newRow("left list, by its heading")
+        << u"List1(0)"_s << u"Директно"_s << list << u"Label1(2)"_s << true;
+    QTest::newRow("right list, by its heading")
+        << u"List1(1)"_s << u"Последователно"_s << list << u"Label1(3)"_s << true;
+    QTest::newRow("interval group, by its heading")
+        << u"Frame1"_s << u"Интервал"_s << group << u"Label1(1)"_s << true;
+    QTest::newRow("method group, by its heading")
+        << u"Frame2"_s << u"Алгоритъм"_s << group << u"Label1(4)"_s << true;
+    const QString intervals[] = { u"1 - 10"_s, u"10 - 100"_s, u"100 - 1000"_s, u"1000 - 10000"_s };
+    for (int i = 0; i < 4; ++i) {
+        QTest::addRow("interval button %d", i)
+            << u"Option1(%1)"_s.arg(i) << intervals[i] << radio << QString() << true;
+    }
+    const QString methods[] = { u"2 - (N-1)"_s, u"2 - (N/2)"_s, u"2 - sqr(N)"_s };
+    for (int i = 0; i < 3; ++i) {
+        QTest::addRow("method button %d", i)
+            << u"Option2(%1)"_s.arg(i) << methods[i] << radio << QString() << true;
+    }
+}
+
+void TestAccessibility::namesAndRoles()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+    QFETCH(int, role);
+    QFETCH(QString, heading);
+    QFETCH(bool, described);
+
+    QAccessibleInterface* iface = accessible(control(*form, name));
+    QCOMPARE(iface->text(QAccessible::Name), spoken);
+    QCOMPARE(iface->role(), static_cast<QAccessible::Role>(role));
+    QVERIFY(!iface->state().invisible);
+    const QString description = iface->text(QAccessible::Description);
+    if (described) {
+        // Cyrillic words, not a copy of the name.
+        QVERIFY2(description.contains(QRegularExpression(u"\\p{Cyrillic}{4,}"_s)),
+            qPrintable(description));
+        QVERIFY(description != spoken);
+    }
+    if (!heading.isEmpty()) {
+        // The heading says which control it labels ("label for"), so a reader can tie the text
+        // the sighted pupil sees to the control.
+        QAccessibleInterface* label = accessible(control(*form, heading));
+        bool labelled = false;
+        for (const auto& [other, relation] : label->relations(QAccessible::Labelled))
+            labelled = labelled || other->object() == iface->object();
+        QVERIFY(labelled);
+    }
+}
+
+// Walks the whole accessible tree of the window, as a screen reader's review mode does: every
+// object that shows and stands for one of the window's controls has a name, and the only
+// controls that do not show are the hidden ones.
+void TestAccessibility::everyShowingControlIsNamed()
+{
+    QList<QAccessibleInterface*> all;
+    collect(accessible(form.get()), all);
+    QVERIFY(all.size() > 22);
+
+    QList<QObject*> hiddenSeen;
+    int namedControls = 0;
+    for (QAccessibleInterface* iface : all) {
+        auto* widget = qobject_cast<QWidget*>(iface->object());
+        if (!widget || widget->parentWidget() == nullptr)
+            continue;
+        const bool isControl = qobject_cast<QLabel*>(widget) || qobject_cast<ListBox*>(widget)
+            || qobject_cast<TextBox*>(widget) || qobject_cast<OptionButton*>(widget)
+            || widget == form->Frame1 || widget == form->Frame2;
+        if (!isControl)
+            continue;
+        if (iface->state().invisible) {
+            hiddenSeen.append(widget);
+            continue;
+        }
+        QVERIFY2(!iface->text(QAccessible::Name).trimmed().isEmpty(),
+            qPrintable(QString::fromLatin1(widget->metaObject()->className())));
+        ++namedControls;
+    }
+    QCOMPARE(namedControls, 22 - 5);
+    const QList<QObject*> hidden
+        = { form->Text1[1], form->List2[0], form->List2[1], form->List2[2], form->List2[3] };
+    QCOMPARE(QSet<QObject*>(hiddenSeen.begin(), hiddenSeen.end()),
+        QSet<QObject*>(hidden.begin(), hidden.end()));
+}
+
+// The stored lists and the quotation are in the window but never shown; a reader that walks
+// the tree must find them marked invisible (not "showing"), unnamed and undescribed.
+void TestAccessibility::hiddenControlsExposeNothing()
+{
+    QList<QWidget*> hidden { form->Text1[1] };
+    hidden.append(QList<QWidget*>(form->List2.begin(), form->List2.end()));
+    for (QWidget* widget : hidden) {
+        QAccessibleInterface* iface = accessible(widget);
+        QVERIFY(iface->state().invisible);
+        QCOMPARE(iface->text(QAccessible::Name), QString());
+        QCOMPARE(iface->text(QAccessible::Description), QString());
+    }
+}
+
+// A pupil who cannot use the mouse or see the screen: keys only, each step checked through what
+// the accessibility interface reports about the focused control.
+void TestAccessibility::keyboardOnlySession()
+{
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    const auto focused = []() -> QAccessibleInterface* {
+        QAccessibleInterface* iface = accessible(QApplication::focusWidget());
+        return iface->state().focused ? iface : nullptr;
+    };
+    form->Text1[0]->setFocus(Qt::TabFocusReason);
+    QVERIFY(focused());
+    QCOMPARE(focused()->text(QAccessible::Name), u"Условие и резултат"_s);
+    QVERIFY(focused()->state().readOnly);
+    QVERIFY(readText(focused()).startsWith(u"Да се реализира проект"_s));
+
+    press(Qt::Key_Tab);
+    QCOMPARE(focused()->text(QAccessible::Name), u"Директно"_s);
+    press(Qt::Key_Tab);
+    QCOMPARE(focused()->text(QAccessible::Name), u"1 - 10"_s);
+    QVERIFY(focused()->state().checkable && !focused()->state().checked);
+    QCOMPARE(accessible(focused()->object())->parent()->text(QAccessible::Name), u"Интервал"_s);
+
+    press(Qt::Key_Space);
+    QVERIFY(focused()->state().checked);
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    QCOMPARE(focused()->text(QAccessible::Name), u"100 - 1000"_s);
+    QVERIFY(focused()->state().checked);
+
+    press(Qt::Key_Tab);
+    QAccessibleInterface* computed = focused();
+    QVERIFY(computed);
+    QCOMPARE(computed->text(QAccessible::Name), u"Последователно"_s);
+    QAccessibleTableInterface* table = computed->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 143);
+    press(Qt::Key_End);
+    press(Qt::Key_PageUp);
+    press(Qt::Key_Home);
+    press(Qt::Key_Down);
+    QCOMPARE(table->selectedCellCount(), 1);
+    QCOMPARE(table->selectedCells().first()->text(QAccessible::Name), u"103"_s);
+
+    press(Qt::Key_Tab);
+    QCOMPARE(focused()->text(QAccessible::Name), u"2 - sqr(N)"_s);
+    QCOMPARE(accessible(focused()->object())->parent()->text(QAccessible::Name), u"Алгоритъм"_s);
+    press(Qt::Key_Left);
+    QCOMPARE(focused()->text(QAccessible::Name), u"2 - (N/2)"_s);
+    QVERIFY(focused()->state().checked);
+    QCOMPARE(form->methodIndex(), 1);
+
+    // Back to the text box, which now reads the summary instead of the task statement.
+    press(Qt::Key_Tab);
+    QCOMPARE(focused()->object(), form->Text1[0]);
+    QCOMPARE(readText(focused()), u"В интервала 100 - 1000 броя прости числа е: 143\n"_s);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(focused()->text(QAccessible::Name), u"Последователно"_s);
+}
+
+void TestAccessibility::focusIsVisible_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::Key>("key"); // pressed after focusing, Qt::Key_unknown for none
+    QTest::newRow("text box") << u"Text1(0)"_s << Qt::Key_unknown;
+    QTest::newRow("text box, scrolled") << u"Text1(0)"_s << Qt::Key_PageDown;
+    QTest::newRow("left list") << u"List1(0)"_s << Qt::Key_unknown;
+    QTest::newRow("left list, scrolled to the end") << u"List1(0)"_s << Qt::Key_End;
+    QTest::newRow("right list, a row selected") << u"List1(1)"_s << Qt::Key_Down;
+    for (int i = 0; i < 4; ++i)
+        QTest::addRow("interval button %d", i) << u"Option1(%1)"_s.arg(i) << Qt::Key_unknown;
+    for (int i = 0; i < 3; ++i)
+        QTest::addRow("method button %d", i) << u"Option2(%1)"_s.arg(i) << Qt::Key_unknown;
+}
+
+// Focusing a control must change, clearly, at least as many of its pixels as its outline has: a
+// mark around it, not a pale outline round a row or a caption, nor a blinking caret. Both images
+// show the same state (interval chosen, keys pressed), with the focus on the control and away.
+void TestAccessibility::focusIsVisible()
+{
+    QFETCH(QString, name);
+    QFETCH(Qt::Key, key);
+
+    form->Option1[2]->click(); // rows in the lists
+    QWidget* target = control(*form, name);
+    target->setFocus(Qt::TabFocusReason);
+    QVERIFY(target->hasFocus());
+    if (key != Qt::Key_unknown)
+        QTest::keyClick(target, key);
+    QTest::qWait(20);
+    const QImage focusedImage = target->grab().toImage();
+    QWidget* elsewhere
+        = target == form->Text1[0] ? static_cast<QWidget*>(form->List1[0]) : form->Text1[0];
+    elsewhere->setFocus(Qt::TabFocusReason);
+    QVERIFY(!target->hasFocus());
+    QTest::qWait(20);
+    const QImage unfocusedImage = target->grab().toImage();
+
+    QCOMPARE(focusedImage.size(), unfocusedImage.size());
+    constexpr int visibleStep = 48; // grey levels; a pale outline on white stays below it
+    int changed = 0;
+    for (int y = 0; y < focusedImage.height(); ++y) {
+        for (int x = 0; x < focusedImage.width(); ++x)
+            changed += std::abs(qGray(focusedImage.pixel(x, y)) - qGray(unfocusedImage.pixel(x, y)))
+                >= visibleStep;
+    }
+    const int outline = 2 * (focusedImage.width() + focusedImage.height());
+    QVERIFY2(changed >= outline,
+        qPrintable(u"%1 of %2 outline pixels changed"_s.arg(changed).arg(outline)));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
