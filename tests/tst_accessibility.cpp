@@ -218,6 +218,7 @@ void TestAccessibility::keyboardOnlySession()
     press(Qt::Key_Tab);
     QCOMPARE(focused()->text(QAccessible::Name), u"1 - 10"_s);
     QVERIFY(focused()->state().checkable && !focused()->state().checked);
+    QCOMPARE(focused()->childCount(), 0); // the focus mark is no nameless child of the button
     QCOMPARE(accessible(focused()->object())->parent()->text(QAccessible::Name), u"Интервал"_s);
 
     press(Qt::Key_Space);

@@ -7,11 +7,11 @@
 
 using namespace Qt::StringLiterals;
 
+// A QFocusFrame, but placed and drawn here: its own drawing is left to the style, and Fusion
+// draws none. Being one keeps it out of the accessible tree, where it would be a nameless child.
 FocusMark::FocusMark(QWidget* control)
-    : QWidget(control)
+    : QFocusFrame(control)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
     hide();
     control->installEventFilter(this);
 }
@@ -21,7 +21,7 @@ bool FocusMark::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (type == QEvent::FocusIn || type == QEvent::FocusOut || type == QEvent::Resize)
         follow();
-    return QWidget::eventFilter(watched, event);
+    return QFocusFrame::eventFilter(watched, event);
 }
 
 void FocusMark::follow()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFocusFrame>
 #include <QFrame>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -11,7 +12,7 @@
 // keyboard focus. The styles' own marks are a faint dotted line on the coloured buttons, a pale
 // row outline in the lists and a thin caret in the text box: too little for a pupil at the back
 // of a classroom, or on a projector, to see where the keys go.
-class FocusMark : public QWidget {
+class FocusMark : public QFocusFrame {
     Q_OBJECT
 public:
     explicit FocusMark(QWidget* control);
