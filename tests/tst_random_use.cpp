@@ -1,0 +1,332 @@
+// A seeded random user on the real window: at least 20,000 mouse and keyboard events (clicks
+// anywhere, on every option and list row, with and without Ctrl; Tab, Shift+Tab, arrows, Space,
+// Home, End, Page keys; typing into the text box), with the window's invariants checked after
+// every one. A failure prints the seed and the events up to it; RANDOM_USE_SEED=<seed> replays a
+// run, RANDOM_USE_EVENTS=<count> changes its length, RANDOM_USE_VERBOSE=1 prints every event.
+#include "controls.h"
+#include "main_form.h"
+#include "sieve.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+
+#include <cstdio>
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int defaultEventCount = 20000;
+
+const int intervalEnds[4][2] = { { 1, 10 }, { 10, 100 }, { 100, 1000 }, { 1000, 10000 } };
+const QString captions[4] = { u"1 - 10"_s, u"10 - 100"_s, u"100 - 1000"_s, u"1000 - 10000"_s };
+
+QStringList rowsOf(const QListWidget* list)
+{
+    QStringList rows;
+    rows.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        rows.append(list->item(i)->text());
+    return rows;
+}
+
+QString describeKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    return QKeySequence(static_cast<int>(key) | static_cast<int>(modifiers))
+        .toString(QKeySequence::PortableText);
+}
+
+// One user, its random choices drawn from one seeded generator, so that the same seed makes the
+// same events on the same window.
+class RandomUser {
+public:
+    RandomUser(MainForm& form, std::uint64_t seed)
+        : form_(form)
+        , random_(seed)
+    {
+    }
+
+    // Performs one random event and returns its description.
+    QString act()
+    {
+        const int kind = pick(100);
+        if (kind < 15)
+            return clickAnywhere();
+        if (kind < 21)
+            return clickOption(form_.Option1, u"Option1"_s);
+        if (kind < 29)
+            return clickOption(form_.Option2, u"Option2"_s);
+        if (kind < 52)
+            return clickRow();
+        if (kind < 94)
+            return pressKey();
+        return typeIntoTextBox();
+    }
+
+private:
+    int pick(int count) { return static_cast<int>(random_() % static_cast<std::uint64_t>(count)); }
+    bool chance(int percent) { return pick(100) < percent; }
+    Qt::KeyboardModifiers maybeCtrl() { return chance(20) ? Qt::ControlModifier : Qt::NoModifier; }
+
+    static QString withModifiers(const QString& what, Qt::KeyboardModifiers modifiers)
+    {
+        return modifiers & Qt::ControlModifier ? u"Ctrl+"_s + what : what;
+    }
+
+    QString click(QWidget* target, QPoint at, Qt::KeyboardModifiers modifiers, const QString& what)
+    {
+        QTest::mouseClick(target, Qt::LeftButton, modifiers, at);
+        return withModifiers(u"click "_s, modifiers) + what;
+    }
+
+    // Anywhere in the window's client area, on whatever is there (a control, a scroll bar, the
+    // bare window).
+    QString clickAnywhere()
+    {
+        const QPoint at(pick(form_.width()), pick(form_.height()));
+        QWidget* target = form_.childAt(at);
+        const QString what = u"window at (%1, %2) on %3"_s.arg(at.x())
+                                 .arg(at.y())
+                                 .arg(target ? QString::fromLatin1(target->metaObject()->className())
+                                             : u"the window"_s);
+        if (!target)
+            return click(&form_, at, maybeCtrl(), what);
+        return click(target, target->mapFrom(&form_, at), maybeCtrl(), what);
+    }
+
+    // Anywhere on one option button's rectangle.
+    template <std::size_t N>
+    QString clickOption(const std::array<OptionButton*, N>& group, const QString& name)
+    {
+        const int index = pick(static_cast<int>(N));
+        QWidget* button = group[static_cast<std::size_t>(index)];
+        const QPoint at(pick(button->width()), pick(button->height()));
+        return click(button, at, maybeCtrl(),
+            u"%1(%2) at (%3, %4)"_s.arg(name).arg(index).arg(at.x()).arg(at.y()));
+    }
+
+    // A row of either list, scrolled into view first as the user would with the scroll bar;
+    // in an empty list, its empty area.
+    QString clickRow()
+    {
+        const int index = pick(2);
+        ListBox* list = form_.List1[static_cast<std::size_t>(index)];
+        const Qt::KeyboardModifiers modifiers = maybeCtrl();
+        if (list->count() == 0) {
+            const QPoint at(pick(list->viewport()->width()), pick(list->viewport()->height()));
+            return click(list->viewport(), at, modifiers, u"empty List1(%1)"_s.arg(index));
+        }
+        const int row = pick(list->count());
+        list->scrollToItem(list->item(row));
+        const QRect rect = list->visualItemRect(list->item(row));
+        return click(list->viewport(), rect.center(), modifiers,
+            u"List1(%1) row %2 (%3)"_s.arg(index).arg(row).arg(list->item(row)->text()));
+    }
+
+    QString pressKey()
+    {
+        static const Qt::Key keys[] = { Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down,
+            Qt::Key_Left, Qt::Key_Right, Qt::Key_Space, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp,
+            Qt::Key_PageDown };
+        const Qt::Key key = keys[pick(static_cast<int>(std::size(keys)))];
+        Qt::KeyboardModifiers modifiers = key == Qt::Key_Backtab ? Qt::ShiftModifier : maybeCtrl();
+        QWidget* focused = QApplication::focusWidget();
+        QWidget* target = focused ? focused : &form_;
+        QTest::keyClick(target, key, modifiers);
+        return u"key "_s + describeKey(key, modifiers) + u" on "_s
+            + QString::fromLatin1(target->metaObject()->className());
+    }
+
+    // Clicks into the text box, then types a few keys: letters, Cyrillic letters, digits,
+    // Backspace, Delete, Enter, and the editing shortcuts.
+    QString typeIntoTextBox()
+    {
+        TextBox* box = form_.Text1[0];
+        QWidget* area = box->viewport();
+        const QPoint at(pick(area->width()), pick(area->height()));
+        QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, at);
+        QString typed;
+        const int count = 1 + pick(8);
+        for (int i = 0; i < count; ++i) {
+            const int what = pick(10);
+            if (what < 3) {
+                const QChar letter(u'a' + pick(26));
+                QTest::keyClick(area, letter.toLatin1());
+                typed += letter;
+            } else if (what < 6) {
+                const QString letter(QChar(u'а' + pick(32)));
+                QTest::sendKeyEvent(QTest::Click, area, Qt::Key_unknown, letter, Qt::NoModifier);
+                typed += letter;
+            } else if (what < 7) {
+                const QChar digit(u'0' + pick(10));
+                QTest::keyClick(area, digit.toLatin1());
+                typed += digit;
+            } else {
+                static const std::pair<Qt::Key, Qt::KeyboardModifiers> editing[] = {
+                    { Qt::Key_Backspace, Qt::NoModifier }, { Qt::Key_Delete, Qt::NoModifier },
+                    { Qt::Key_Return, Qt::NoModifier }, { Qt::Key_A, Qt::ControlModifier },
+                    { Qt::Key_X, Qt::ControlModifier }, { Qt::Key_V, Qt::ControlModifier },
+                    { Qt::Key_Z, Qt::ControlModifier } };
+                const auto [key, modifiers] = editing[pick(static_cast<int>(std::size(editing)))];
+                QTest::keyClick(area, key, modifiers);
+                typed += u'[' + describeKey(key, modifiers) + u']';
+            }
+        }
+        return u"click text box at (%1, %2), type \"%3\""_s.arg(at.x()).arg(at.y()).arg(typed);
+    }
+
+    MainForm& form_;
+    std::mt19937_64 random_;
+};
+
+} // namespace
+
+class TestRandomUse : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void randomUse();
+
+private:
+    // Empty when every invariant holds, else what is wrong.
+    QString brokenInvariant(const MainForm& form) const;
+
+    QString statement_; // the task statement, as the window shows it before any choice
+    QStringList expected_[4]; // the primes of each interval, from the sieve
+};
+
+void TestRandomUse::initTestCase()
+{
+    QApplication::setFont(MainForm::designFont());
+    for (int i = 0; i < 4; ++i) {
+        for (const int p : primesBetween(intervalEnds[i][0], intervalEnds[i][1]))
+            expected_[i].append(QString::number(p));
+    }
+}
+
+QString TestRandomUse::brokenInvariant(const MainForm& form) const
+{
+    int interval = -1;
+    for (std::size_t i = 0; i < form.Option1.size(); ++i) {
+        if (!form.Option1[i]->isChecked())
+            continue;
+        if (interval >= 0)
+            return u"two interval buttons are chosen"_s;
+        interval = static_cast<int>(i);
+    }
+    if (form.intervalIndex() != interval)
+        return u"IntervalIndex %1, but interval button %2 is chosen"_s.arg(form.intervalIndex())
+            .arg(interval);
+
+    const QStringList left = rowsOf(form.List1[0]);
+    const QStringList right = rowsOf(form.List1[1]);
+    const QString text = form.Text1[0]->text();
+    if (interval < 0) {
+        if (!left.isEmpty() || !right.isEmpty())
+            return u"a list has rows before any interval was chosen"_s;
+        if (text != statement_)
+            return u"the task statement changed before any interval was chosen"_s;
+    } else {
+        if (left != right)
+            return u"the two lists differ"_s;
+        if (left != expected_[interval])
+            return u"the lists are not the primes of %1"_s.arg(captions[interval]);
+        if (left != rowsOf(form.List2[static_cast<std::size_t>(interval)]))
+            return u"the lists are not the stored list of %1"_s.arg(captions[interval]);
+        const QString summary = u"В интервала "_s + captions[interval]
+            + u" броя прости числа е: "_s + QString::number(expected_[interval].size())
+            + u"\r\n"_s;
+        if (text != summary)
+            return u"the summary is \"%1\", not \"%2\""_s.arg(text, summary);
+    }
+    // What the box shows is its text, with each CR LF as a line break: typing changed nothing.
+    QString shown = text;
+    shown.replace(u"\r\n"_s, u"\n"_s);
+    if (form.Text1[0]->toPlainText() != shown)
+        return u"the text box shows \"%1\""_s.arg(form.Text1[0]->toPlainText());
+
+    for (const ListBox* list : form.List1) {
+        if (list->selectedItems().size() > 1)
+            return u"a list has more than one selected row"_s;
+    }
+    if (form.List1[0]->selectedRow() != form.List1[1]->selectedRow())
+        return u"selected rows differ: %1 on the left, %2 on the right"_s
+            .arg(form.List1[0]->selectedRow())
+            .arg(form.List1[1]->selectedRow());
+
+    int method = -1;
+    for (std::size_t m = 0; m < form.Option2.size(); ++m) {
+        if (!form.Option2[m]->isChecked())
+            continue;
+        if (method >= 0)
+            return u"two method buttons are chosen"_s;
+        method = static_cast<int>(m);
+    }
+    if (method < 0)
+        return u"no method button is chosen"_s;
+    if (form.methodIndex() != method)
+        return u"MethodIndex %1, but method button %2 is chosen"_s.arg(form.methodIndex())
+            .arg(method);
+
+    if (!form.Text1[1]->isHidden() || form.Text1[1]->isVisible())
+        return u"Text1(1) is shown"_s;
+    for (std::size_t i = 0; i < form.List2.size(); ++i) {
+        if (!form.List2[i]->isHidden() || form.List2[i]->isVisible())
+            return u"List2(%1) is shown"_s.arg(i);
+        if (form.List2[i]->count() != expected_[i].size())
+            return u"List2(%1) has %2 rows"_s.arg(i).arg(form.List2[i]->count());
+    }
+    if (!form.isVisible())
+        return u"the window was closed"_s;
+    return {};
+}
+
+void TestRandomUse::randomUse()
+{
+    bool ok = false;
+    std::uint64_t seed = qEnvironmentVariable("RANDOM_USE_SEED").toULongLong(&ok);
+    if (!ok)
+        seed = std::random_device()();
+    int count = qEnvironmentVariableIntValue("RANDOM_USE_EVENTS", &ok);
+    if (!ok || count <= 0)
+        count = defaultEventCount;
+    qInfo("seed %llu, %d events; replay with RANDOM_USE_SEED=%llu",
+        static_cast<unsigned long long>(seed), count, static_cast<unsigned long long>(seed));
+
+    MainForm form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    statement_ = form.Text1[0]->text();
+    QVERIFY(statement_.startsWith(u"Да се реализира проект"_s));
+    QCOMPARE(brokenInvariant(form), QString());
+
+    const bool verbose = qEnvironmentVariableIsSet("RANDOM_USE_VERBOSE");
+    RandomUser user(form, seed);
+    QStringList events;
+    events.reserve(count);
+    for (int n = 0; n < count; ++n) {
+        events.append(user.act());
+        if (verbose)
+            std::fprintf(stderr, "%6d  %s\n", n + 1, qPrintable(events.last()));
+        // Let the window do what follows an event: layout, painting, posted events.
+        QCoreApplication::processEvents();
+        const QString broken = brokenInvariant(form);
+        if (broken.isEmpty())
+            continue;
+        std::fprintf(stderr, "Events of seed %llu, up to the failure:\n",
+            static_cast<unsigned long long>(seed));
+        for (qsizetype e = 0; e < events.size(); ++e)
+            std::fprintf(stderr, "%6lld  %s\n", static_cast<long long>(e + 1),
+                qPrintable(events[e]));
+        QFAIL(qPrintable(u"after event %1 (%2): %3. Seed %4: replay with RANDOM_USE_SEED=%4"_s
+                .arg(n + 1)
+                .arg(events.last(), broken)
+                .arg(seed)));
+    }
+}
+
+QTEST_MAIN(TestRandomUse)
+#include "tst_random_use.moc"
