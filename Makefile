@@ -1,9 +1,11 @@
 # The two commands of the README: `make run` and `make test`. Each installs what is missing first.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
+RELEASE_BUILD ?= build-release
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test install package screenshot clean
+.PHONY: all deps configure build run test test-sanitizers bench install package screenshot clean
 
 all: build
 
@@ -21,6 +23,20 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-sanitizers
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in its own build.
+test-sanitizers: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The benchmarks, in a Release build: prints the table and the targets, draws docs/bench.png.
+bench: deps
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCHMARKS=ON \
+		-DBUILD_TESTING=OFF
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	bench/run $(RELEASE_BUILD)
 
 # `make install PREFIX=/usr DESTDIR=/tmp/stage` stages the installed tree under DESTDIR.
 install: build

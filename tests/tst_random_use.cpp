@@ -87,10 +87,8 @@ private:
     {
         const QPoint at(pick(form_.width()), pick(form_.height()));
         QWidget* target = form_.childAt(at);
-        const QString what = u"window at (%1, %2) on %3"_s.arg(at.x())
-                                 .arg(at.y())
-                                 .arg(target ? QString::fromLatin1(target->metaObject()->className())
-                                             : u"the window"_s);
+        const QString what = u"window at (%1, %2) on %3"_s.arg(at.x()).arg(at.y()).arg(
+            target ? QString::fromLatin1(target->metaObject()->className()) : u"the window"_s);
         if (!target)
             return click(&form_, at, maybeCtrl(), what);
         return click(target, target->mapFrom(&form_, at), maybeCtrl(), what);
@@ -127,9 +125,9 @@ private:
 
     QString pressKey()
     {
-        static const Qt::Key keys[] = { Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down,
-            Qt::Key_Left, Qt::Key_Right, Qt::Key_Space, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp,
-            Qt::Key_PageDown };
+        static const Qt::Key keys[]
+            = { Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right,
+                  Qt::Key_Space, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown };
         const Qt::Key key = keys[pick(static_cast<int>(std::size(keys)))];
         Qt::KeyboardModifiers modifiers = key == Qt::Key_Backtab ? Qt::ShiftModifier : maybeCtrl();
         QWidget* focused = QApplication::focusWidget();
@@ -164,11 +162,11 @@ private:
                 QTest::keyClick(area, digit.toLatin1());
                 typed += digit;
             } else {
-                static const std::pair<Qt::Key, Qt::KeyboardModifiers> editing[] = {
-                    { Qt::Key_Backspace, Qt::NoModifier }, { Qt::Key_Delete, Qt::NoModifier },
-                    { Qt::Key_Return, Qt::NoModifier }, { Qt::Key_A, Qt::ControlModifier },
-                    { Qt::Key_X, Qt::ControlModifier }, { Qt::Key_V, Qt::ControlModifier },
-                    { Qt::Key_Z, Qt::ControlModifier } };
+                static const std::pair<Qt::Key, Qt::KeyboardModifiers> editing[]
+                    = { { Qt::Key_Backspace, Qt::NoModifier }, { Qt::Key_Delete, Qt::NoModifier },
+                          { Qt::Key_Return, Qt::NoModifier }, { Qt::Key_A, Qt::ControlModifier },
+                          { Qt::Key_X, Qt::ControlModifier }, { Qt::Key_V, Qt::ControlModifier },
+                          { Qt::Key_Z, Qt::ControlModifier } };
                 const auto [key, modifiers] = editing[pick(static_cast<int>(std::size(editing)))];
                 QTest::keyClick(area, key, modifiers);
                 typed += u'[' + describeKey(key, modifiers) + u']';
@@ -235,9 +233,8 @@ QString TestRandomUse::brokenInvariant(const MainForm& form) const
             return u"the lists are not the primes of %1"_s.arg(captions[interval]);
         if (left != rowsOf(form.List2[static_cast<std::size_t>(interval)]))
             return u"the lists are not the stored list of %1"_s.arg(captions[interval]);
-        const QString summary = u"В интервала "_s + captions[interval]
-            + u" броя прости числа е: "_s + QString::number(expected_[interval].size())
-            + u"\r\n"_s;
+        const QString summary = u"В интервала "_s + captions[interval] + u" броя прости числа е: "_s
+            + QString::number(expected_[interval].size()) + u"\r\n"_s;
         if (text != summary)
             return u"the summary is \"%1\", not \"%2\""_s.arg(text, summary);
     }
@@ -319,10 +316,10 @@ void TestRandomUse::randomUse()
         std::fprintf(stderr, "Events of seed %llu, up to the failure:\n",
             static_cast<unsigned long long>(seed));
         for (qsizetype e = 0; e < events.size(); ++e)
-            std::fprintf(stderr, "%6lld  %s\n", static_cast<long long>(e + 1),
-                qPrintable(events[e]));
-        QFAIL(qPrintable(u"after event %1 (%2): %3. Seed %4: replay with RANDOM_USE_SEED=%4"_s
-                .arg(n + 1)
+            std::fprintf(
+                stderr, "%6lld  %s\n", static_cast<long long>(e + 1), qPrintable(events[e]));
+        QFAIL(qPrintable(
+            u"after event %1 (%2): %3. Seed %4: replay with RANDOM_USE_SEED=%4"_s.arg(n + 1)
                 .arg(events.last(), broken)
                 .arg(seed)));
     }
