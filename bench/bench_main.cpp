@@ -116,7 +116,7 @@ public:
 
     bool ReportContext(const Context&) override
     {
-        std::fprintf(stderr, "Benchmarks (about two minutes): ");
+        std::fprintf(stderr, "Benchmarks (about a minute): ");
         return true;
     }
 
