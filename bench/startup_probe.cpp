@@ -162,6 +162,9 @@ std::optional<StartupRun> StartupProbe::measure(const std::string& program)
     std::string path = program;
     char* argv[] = { path.data(), nullptr };
 
+    // Events of the previous program's windows are no news of this one's.
+    while (xcb_generic_event_t* stale = xcb_poll_for_event(connection_))
+        std::free(stale);
     // The screen before the program starts: its window is drawn when its middle differs.
     const std::vector<std::uint8_t> before
         = grab(connection_, root_, { 0, 0, screenWidth_, screenHeight_ });
