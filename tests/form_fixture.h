@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "main_form.h"
+#include "sieve.h"
 
 #include <QApplication>
 #include <QTest>
@@ -18,6 +19,32 @@ inline std::unique_ptr<MainForm> showForm()
     if (!QTest::qWaitForWindowActive(form.get()))
         qWarning("the window did not become active");
     return form;
+}
+
+// The four intervals as the window offers them, and what choosing one must show.
+inline constexpr int intervalEnds[4][2]
+    = { { 1, 10 }, { 10, 100 }, { 100, 1000 }, { 1000, 10000 } };
+inline const QString captions[4] = { QStringLiteral("1 - 10"), QStringLiteral("10 - 100"),
+    QStringLiteral("100 - 1000"), QStringLiteral("1000 - 10000") };
+
+inline QStringList expectedRows(int interval)
+{
+    QStringList rows;
+    for (const int p : primesBetween(intervalEnds[interval][0], intervalEnds[interval][1]))
+        rows.append(QString::number(p));
+    return rows;
+}
+
+inline QString expectedSummary(int interval, qsizetype count)
+{
+    return QStringLiteral("В интервала ") + captions[interval]
+        + QStringLiteral(" броя прости числа е: ") + QString::number(count)
+        + QStringLiteral("\r\n");
+}
+
+inline QString expectedSummary(int interval)
+{
+    return expectedSummary(interval, expectedRows(interval).size());
 }
 
 inline QStringList rowsOf(const QListWidget* list)

@@ -1,29 +1,7 @@
 #include "form_fixture.h"
 #include "form_texts.h"
-#include "sieve.h"
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const int intervalEnds[4][2] = { { 1, 10 }, { 10, 100 }, { 100, 1000 }, { 1000, 10000 } };
-const QString captions[4] = { u"1 - 10"_s, u"10 - 100"_s, u"100 - 1000"_s, u"1000 - 10000"_s };
-
-QStringList expectedRows(int interval)
-{
-    QStringList rows;
-    for (const int p : primesBetween(intervalEnds[interval][0], intervalEnds[interval][1]))
-        rows.append(QString::number(p));
-    return rows;
-}
-
-QString expectedSummary(int interval)
-{
-    return u"В интервала "_s + captions[interval] + u" броя прости числа е: "_s
-        + QString::number(expectedRows(interval).size()) + u"\r\n"_s;
-}
-
-} // namespace
 
 class TestMainForm : public QObject {
     Q_OBJECT

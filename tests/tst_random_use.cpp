@@ -3,13 +3,7 @@
 // Home, End, Page keys; typing into the text box), with the window's invariants checked after
 // every one. A failure prints the seed and the events up to it; RANDOM_USE_SEED=<seed> replays a
 // run, RANDOM_USE_EVENTS=<count> changes its length, RANDOM_USE_VERBOSE=1 prints every event.
-#include "controls.h"
-#include "main_form.h"
-#include "sieve.h"
-
-#include <QApplication>
-#include <QScrollBar>
-#include <QTest>
+#include "form_fixture.h"
 
 #include <cstdio>
 #include <random>
@@ -19,18 +13,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int defaultEventCount = 20000;
-
-const int intervalEnds[4][2] = { { 1, 10 }, { 10, 100 }, { 100, 1000 }, { 1000, 10000 } };
-const QString captions[4] = { u"1 - 10"_s, u"10 - 100"_s, u"100 - 1000"_s, u"1000 - 10000"_s };
-
-QStringList rowsOf(const QListWidget* list)
-{
-    QStringList rows;
-    rows.reserve(list->count());
-    for (int i = 0; i < list->count(); ++i)
-        rows.append(list->item(i)->text());
-    return rows;
-}
 
 QString describeKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
@@ -198,10 +180,8 @@ private:
 void TestRandomUse::initTestCase()
 {
     QApplication::setFont(MainForm::designFont());
-    for (int i = 0; i < 4; ++i) {
-        for (const int p : primesBetween(intervalEnds[i][0], intervalEnds[i][1]))
-            expected_[i].append(QString::number(p));
-    }
+    for (int i = 0; i < 4; ++i)
+        expected_[i] = expectedRows(i);
 }
 
 QString TestRandomUse::brokenInvariant(const MainForm& form) const
@@ -233,8 +213,7 @@ QString TestRandomUse::brokenInvariant(const MainForm& form) const
             return u"the lists are not the primes of %1"_s.arg(captions[interval]);
         if (left != rowsOf(form.List2[static_cast<std::size_t>(interval)]))
             return u"the lists are not the stored list of %1"_s.arg(captions[interval]);
-        const QString summary = u"В интервала "_s + captions[interval] + u" броя прости числа е: "_s
-            + QString::number(expected_[interval].size()) + u"\r\n"_s;
+        const QString summary = expectedSummary(interval, expected_[interval].size());
         if (text != summary)
             return u"the summary is \"%1\", not \"%2\""_s.arg(text, summary);
     }
