@@ -14,6 +14,23 @@ namespace {
 
 constexpr int defaultEventCount = 20000;
 
+constexpr int twoChosen = -2;
+
+// The index of the one chosen button of a group, -1 for none, twoChosen for more than one.
+template <std::size_t N>
+int chosenIn(const std::array<OptionButton*, N>& group)
+{
+    int chosen = -1;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!group[i]->isChecked())
+            continue;
+        if (chosen >= 0)
+            return twoChosen;
+        chosen = static_cast<int>(i);
+    }
+    return chosen;
+}
+
 QString describeKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     return QKeySequence(static_cast<int>(key) | static_cast<int>(modifiers))
@@ -186,14 +203,9 @@ void TestRandomUse::initTestCase()
 
 QString TestRandomUse::brokenInvariant(const MainForm& form) const
 {
-    int interval = -1;
-    for (std::size_t i = 0; i < form.Option1.size(); ++i) {
-        if (!form.Option1[i]->isChecked())
-            continue;
-        if (interval >= 0)
-            return u"two interval buttons are chosen"_s;
-        interval = static_cast<int>(i);
-    }
+    const int interval = chosenIn(form.Option1);
+    if (interval == twoChosen)
+        return u"two interval buttons are chosen"_s;
     if (form.intervalIndex() != interval)
         return u"IntervalIndex %1, but interval button %2 is chosen"_s.arg(form.intervalIndex())
             .arg(interval);
@@ -232,14 +244,9 @@ QString TestRandomUse::brokenInvariant(const MainForm& form) const
             .arg(form.List1[0]->selectedRow())
             .arg(form.List1[1]->selectedRow());
 
-    int method = -1;
-    for (std::size_t m = 0; m < form.Option2.size(); ++m) {
-        if (!form.Option2[m]->isChecked())
-            continue;
-        if (method >= 0)
-            return u"two method buttons are chosen"_s;
-        method = static_cast<int>(m);
-    }
+    const int method = chosenIn(form.Option2);
+    if (method == twoChosen)
+        return u"two method buttons are chosen"_s;
     if (method < 0)
         return u"no method button is chosen"_s;
     if (form.methodIndex() != method)
