@@ -5,6 +5,7 @@
 #include "sieve.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 #include <memory>
@@ -53,6 +54,29 @@ inline QStringList rowsOf(const QListWidget* list)
     for (int i = 0; i < list->count(); ++i)
         rows.append(list->item(i)->text());
     return rows;
+}
+
+// A control by the name the design gives it: "List1(0)", "Frame2", ...
+inline QWidget* control(const MainForm& form, const QString& name)
+{
+    const qsizetype open = name.indexOf(u'(');
+    const QString array = name.left(open);
+    const auto i = open < 0 ? 0 : static_cast<std::size_t>(name.mid(open + 1, 1).toInt());
+    if (array == u"Text1")
+        return form.Text1.at(i);
+    if (array == u"Label1")
+        return form.Label1.at(i);
+    if (array == u"List1")
+        return form.List1.at(i);
+    if (array == u"List2")
+        return form.List2.at(i);
+    if (array == u"Option1")
+        return form.Option1.at(i);
+    if (array == u"Option2")
+        return form.Option2.at(i);
+    if (array == u"Frame1")
+        return form.Frame1;
+    return array == u"Frame2" ? form.Frame2 : nullptr;
 }
 
 // A click where a person clicks: on the row's middle, scrolled into view first.

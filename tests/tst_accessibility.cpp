@@ -12,30 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QWidget* control(const MainForm& form, const QString& name)
-{
-    const auto at = [&name](auto& array) {
-        return array.at(static_cast<std::size_t>(name.at(name.size() - 2).digitValue()));
-    };
-    if (name == "Frame1"_L1)
-        return form.Frame1;
-    if (name == "Frame2"_L1)
-        return form.Frame2;
-    if (name.startsWith("Text1"_L1))
-        return at(form.Text1);
-    if (name.startsWith("Label1"_L1))
-        return at(form.Label1);
-    if (name.startsWith("List1"_L1))
-        return at(form.List1);
-    if (name.startsWith("List2"_L1))
-        return at(form.List2);
-    if (name.startsWith("Option1"_L1))
-        return at(form.Option1);
-    if (name.startsWith("Option2"_L1))
-        return at(form.Option2);
-    return nullptr;
-}
-
 QAccessibleInterface* accessible(QObject* object)
 {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);

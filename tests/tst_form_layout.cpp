@@ -52,26 +52,6 @@ constexpr Designed design[] = {
     { "Label1(4)", 3600, 1920, 1815, 375, orange, true },
 };
 
-QWidget* control(const MainForm& form, const QString& name)
-{
-    const qsizetype open = name.indexOf(u'(');
-    const QString array = name.left(open);
-    const auto i = open < 0 ? 0 : static_cast<std::size_t>(name.mid(open + 1, 1).toInt());
-    if (array == u"Text1")
-        return form.Text1.at(i);
-    if (array == u"Label1")
-        return form.Label1.at(i);
-    if (array == u"List1")
-        return form.List1.at(i);
-    if (array == u"List2")
-        return form.List2.at(i);
-    if (array == u"Option1")
-        return form.Option1.at(i);
-    if (array == u"Option2")
-        return form.Option2.at(i);
-    return array == u"Frame1" ? form.Frame1 : form.Frame2;
-}
-
 double scaleFactor()
 {
     bool ok = false;
