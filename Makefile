@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The prime-intervals authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README: `make run` and `make test`. Each installs what is missing first.
 BUILD ?= build
 ASAN_BUILD ?= build-asan

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `make bench`: what the program demonstrates, measured. For every interval and bound: the
 // computed side (the search and the right list filled), the stored side (the left list filled from
 // its stored list), the bare search per remainder operation against the machine's limit for that

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The prime-intervals authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # docs/bench.png from the data that `make bench` writes: time of the computed side with each
 # bound, and of the stored side, against the interval, both axes logarithmic.
 # gnuplot -e "data='build-release/bench/bench.dat'; output='docs/bench.png'" bench/chart.gp

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The references for start-up time and peak memory: the smallest Qt Widgets program that shows a
 // window of MainForm's size. Built twice: empty, and with one line of text, since any window that
 // shows text must first load the system's font configuration, as MainForm does.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The prime-intervals authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Hardening for every binary of the project, and the optional sanitizer build that `make test`
 # runs beside the ordinary one. Included by the top-level CMakeLists.txt; adds to project_options.
 

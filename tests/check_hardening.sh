@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The prime-intervals authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The executable carries the usual hardening, read from the binary itself: a position-independent
 # executable, full RELRO (GNU_RELRO segment and immediate binding), the stack protector, and
 # _FORTIFY_SOURCE's checked libc functions.

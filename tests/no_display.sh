@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The prime-intervals authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Started with no display at all, the program prints one line saying so and exits with a failure
 # status of its own, not by a signal (an abort with a core dump would be 134).
 # Usage: no_display.sh PROGRAM

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The prime-intervals authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fixtures of the packaging tests, run by CTest: a fresh staged install under OUT (STEP=install)
 # or a fresh .deb in OUT (STEP=package). Starting from an empty OUT keeps files of an earlier
 # run from hiding a file that is no longer installed.

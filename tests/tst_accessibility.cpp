@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader and a keyboard-only user get from the window: the names, roles, states
 // and descriptions Qt's accessibility interface reports, a session driven by real key events
 // alone, and a focus mark that can be seen.

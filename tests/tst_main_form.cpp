@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "form_fixture.h"
 #include "form_texts.h"
 

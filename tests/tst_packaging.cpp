@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The installed files and the .deb as a desktop sees them: one application id wherever the
 // program is named, icons of the size their folders promise, a menu entry and metainfo in both
 // languages that point at what was really installed, and a package that carries exactly the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A seeded random user on the real window: at least 20,000 mouse and keyboard events (clicks
 // anywhere, on every option and list row, with and without Ctrl; Tab, Shift+Tab, arrows, Space,
 // Home, End, Page keys; typing into the text box), with the window's invariants checked after

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Where Qt would pick a windowing platform that needs a display (X11 or Wayland, the default on

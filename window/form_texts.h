@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Every fixed text of the window, in one place: UTF-8, byte for byte as the window shows them.

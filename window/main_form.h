@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // MainForm is the program's only window. It holds 22 controls built from one design table
