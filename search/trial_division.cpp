@@ -42,6 +42,44 @@ namespace {
 #endif
     }
 
+    // The divisor loop, shared by the shipped search and the counting one. `count` is called once
+    // per remainder; the shipped search passes a function that does nothing, so its loop compiles
+    // to the bare remainders.
+    template <typename Count>
+    bool noDivisorUpTo(std::int16_t n, std::int16_t bound, Count& count)
+    {
+        bool prime = true;
+        for (std::int16_t j = 2; j <= bound; ++j) {
+            const int remainder = n % j;
+            keepRemainder(remainder);
+            count();
+            if (remainder == 0)
+                prime = false;
+        }
+        return prime;
+    }
+
+    template <typename Count>
+    Search search(std::int16_t interval, std::int16_t method, Count& count)
+    {
+        Search result;
+        if (!validIndices(interval, method))
+            return result;
+        const BoundFunction bound = bounds[static_cast<std::size_t>(method)];
+        const Interval range = intervals[static_cast<std::size_t>(interval)];
+        for (std::int16_t n = range.first; n <= range.last; ++n) {
+            const std::int16_t b = bound(n);
+            result.remainderOperations += b >= 2 ? b - 1 : 0;
+            if (noDivisorUpTo(n, b, count))
+                result.primes.push_back(n);
+        }
+        return result;
+    }
+
+    struct Uncounted {
+        void operator()() const { }
+    };
+
 } // namespace
 
 std::int16_t divisorBound(Method method, std::int16_t n)
@@ -51,28 +89,20 @@ std::int16_t divisorBound(Method method, std::int16_t n)
 
 bool hasNoDivisorUpTo(std::int16_t n, std::int16_t bound)
 {
-    bool prime = true;
-    for (std::int16_t j = 2; j <= bound; ++j) {
-        const int remainder = n % j;
-        keepRemainder(remainder);
-        if (remainder == 0)
-            prime = false;
-    }
-    return prime;
+    Uncounted uncounted;
+    return noDivisorUpTo(n, bound, uncounted);
 }
 
-std::vector<std::int16_t> findPrimes(std::int16_t interval, std::int16_t method)
+Search findPrimes(std::int16_t interval, std::int16_t method)
 {
-    std::vector<std::int16_t> found;
-    if (!validIndices(interval, method))
-        return found;
-    const BoundFunction bound = bounds[static_cast<std::size_t>(method)];
-    const Interval range = intervals[static_cast<std::size_t>(interval)];
-    for (std::int16_t n = range.first; n <= range.last; ++n) {
-        if (hasNoDivisorUpTo(n, bound(n)))
-            found.push_back(n);
-    }
-    return found;
+    Uncounted uncounted;
+    return search(interval, method, uncounted);
+}
+
+Search findPrimesCounting(std::int16_t interval, std::int16_t method, std::int64_t& computed)
+{
+    auto count = [&computed] { ++computed; };
+    return search(interval, method, count);
 }
 
 std::int64_t remainderOperations(std::int16_t interval, std::int16_t method)

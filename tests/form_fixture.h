@@ -5,6 +5,7 @@
 
 #include "controls.h"
 #include "main_form.h"
+#include "qt_translation.h"
 #include "sieve.h"
 
 #include <QApplication>
@@ -13,9 +14,13 @@
 
 #include <memory>
 
-// A shown, active MainForm with the application font, as the program makes it.
+// A shown, active MainForm with the application font and Qt's Bulgarian texts, as the program
+// makes it.
 inline std::unique_ptr<MainForm> showForm()
 {
+    static const bool translated = installQtTranslation(*QCoreApplication::instance());
+    if (!translated)
+        qWarning("Qt's Bulgarian translation did not load");
     QApplication::setFont(MainForm::designFont());
     auto form = std::make_unique<MainForm>();
     form->show();

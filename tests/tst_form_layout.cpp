@@ -107,6 +107,8 @@ private Q_SLOTS:
     void tabOrder();
     void hiddenAfterUse();
     void readableOnADarkDesktop();
+    void timeLabels_data();
+    void timeLabels();
 
 private:
     std::unique_ptr<MainForm> form;
@@ -374,6 +376,61 @@ void TestFormLayout::readableOnADarkDesktop()
     }
     form.reset();
     QApplication::setPalette(original);
+}
+
+void TestFormLayout::timeLabels_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QRect>("band"); // in twips, from the window's top-left corner
+    // Between the bottom of the lists and the top of Frame2, beside the heading "Алгоритъм".
+    QTest::newRow("stored side, under List1(0)") << 0 << QRect(2520, 1755, 3585 - 2520, 2280 - 1755);
+    QTest::newRow("computed side, under List1(1)") << 1 << QRect(5430, 1755, 6495 - 5430, 2280 - 1755);
+}
+
+// The measured times, added to the design: inside their bands and clear of every designed
+// control, centred, black on the window's own blue, and their longest form drawn unclipped, at
+// either scale.
+void TestFormLayout::timeLabels()
+{
+    QFETCH(int, index);
+    QFETCH(QRect, band);
+
+    clickOption(form->Option1[3]);
+    QLabel* label = form->Label2[static_cast<std::size_t>(index)];
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->parentWidget(), form.get());
+    const QRect pixels(band.left() / 15, band.top() / 15, band.width() / 15, band.height() / 15);
+    QVERIFY2(pixels.contains(label->geometry()), qPrintable(u"%1,%2 %3x%4"_s.arg(label->x())
+                                                      .arg(label->y()).arg(label->width()).arg(label->height())));
+    for (const Designed& d : design) {
+        const QWidget* widget = control(*form, QString::fromLatin1(d.name));
+        const QRect area(widget->mapTo(form.get(), QPoint(0, 0)), widget->size());
+        QVERIFY2(!d.visible || !area.intersects(label->geometry()), d.name);
+    }
+    QCOMPARE(label->alignment(), Qt::AlignCenter);
+    QCOMPARE(label->frameShape(), QFrame::NoFrame);
+    QVERIFY(!label->autoFillBackground());
+    QCOMPARE(label->palette().color(label->foregroundRole()), QColor(Qt::black));
+    QCOMPARE(label->font(), MainForm::designFont());
+
+    // What the user sees, in device pixels: the ink of the longest text keeps off both edges,
+    // with as much blue on its left as on its right.
+    label->setText(u"99,9 мкс"_s);
+    const QImage shot = form->grab(label->geometry()).toImage();
+    QCOMPARE(shot.size(), label->size() * scaleFactor());
+    int first = shot.width();
+    int last = -1;
+    for (int x = 0; x < shot.width(); ++x) {
+        for (int y = 0; y < shot.height(); ++y) {
+            if (QColor(shot.pixel(x, y)) != QColor(lightBlue)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    QVERIFY(last >= first);
+    QVERIFY2(first > 0 && last < shot.width() - 1, qPrintable(u"ink from %1 to %2"_s.arg(first).arg(last)));
+    QVERIFY(std::abs(first - (shot.width() - 1 - last)) <= 2 * scaleFactor());
 }
 
 QTEST_MAIN(TestFormLayout)

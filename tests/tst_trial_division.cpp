@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "oracle_bounds.h"
 #include "sieve.h"
 #include "trial_division.h"
 
@@ -9,40 +10,6 @@
 using primes::Method;
 
 namespace {
-
-// Round half to even of n / 2, in integers only.
-int halfBound(int n)
-{
-    if (n % 2 == 0)
-        return n / 2;
-    const int below = (n - 1) / 2;
-    return below % 2 == 0 ? below : below + 1;
-}
-
-// sqrt(n) + 1 to the nearest integer, in integers only: sqrt(n) is never exactly half-way.
-int squareRootBound(int n)
-{
-    if (n < 6)
-        return halfBound(n);
-    int root = 0;
-    while ((root + 1) * (root + 1) <= n)
-        ++root;
-    // sqrt(n) rounds up exactly when n > (root + 1/2)^2, that is n > root^2 + root.
-    return (n > root * root + root ? root + 1 : root) + 1;
-}
-
-int oracleBound(Method method, int n)
-{
-    switch (method) {
-    case Method::AllBelow:
-        return n - 1;
-    case Method::Half:
-        return halfBound(n);
-    case Method::SquareRoot:
-        return squareRootBound(n);
-    }
-    return 0;
-}
 
 const char* methodName(Method method)
 {
@@ -179,13 +146,15 @@ void TestTrialDivision::primesOfInterval()
 
     const auto range = primes::intervals[static_cast<std::size_t>(interval)];
     const std::vector<int> expected = primesBetween(range.first, range.last);
-    const std::vector<std::int16_t> found
-        = primes::findPrimes(static_cast<std::int16_t>(interval), static_cast<std::int16_t>(method));
+    const auto i = static_cast<std::int16_t>(interval);
+    const auto m = static_cast<std::int16_t>(method);
+    const std::vector<std::int16_t> found = primes::findPrimes(i, m).primes;
     QCOMPARE(static_cast<int>(found.size()), count);
     QCOMPARE(std::vector<int>(found.begin(), found.end()), expected);
     // A second run finds the same, with nothing carried over from the first.
-    QCOMPARE(primes::findPrimes(static_cast<std::int16_t>(interval), static_cast<std::int16_t>(method)),
-        found);
+    QCOMPARE(primes::findPrimes(i, m).primes, found);
+    std::int64_t computed = 0;
+    QCOMPARE(primes::findPrimesCounting(i, m, computed).primes, found);
 }
 
 void TestTrialDivision::indicesOutsideTheTables_data()
@@ -204,7 +173,9 @@ void TestTrialDivision::indicesOutsideTheTables()
     QFETCH(int, method);
     const auto i = static_cast<std::int16_t>(interval);
     const auto m = static_cast<std::int16_t>(method);
-    QVERIFY(primes::findPrimes(i, m).empty());
+    const primes::Search found = primes::findPrimes(i, m);
+    QVERIFY(found.primes.empty());
+    QCOMPARE(found.remainderOperations, 0);
     QCOMPARE(primes::remainderOperations(i, m), 0);
 }
 
@@ -244,14 +215,19 @@ void TestTrialDivision::operationCount()
     QFETCH(qint64, tolerance);
 
     const auto range = primes::intervals[static_cast<std::size_t>(interval)];
-    qint64 expected = 0;
-    for (int n = range.first; n <= range.last; ++n)
-        expected += std::max(oracleBound(method, n) - 1, 0);
+    const qint64 expected = oracleOperations(range.first, range.last, method);
 
-    const qint64 counted = primes::remainderOperations(
-        static_cast<std::int16_t>(interval), static_cast<std::int16_t>(method));
-    QCOMPARE(counted, expected);
-    QVERIFY2(std::abs(counted - designed) <= tolerance, qPrintable(QString::number(counted)));
+    const auto i = static_cast<std::int16_t>(interval);
+    const auto m = static_cast<std::int16_t>(method);
+    // Worked out from the bounds, reported by the search, and counted in its divisor loop: a loop
+    // that stops at the first divisor, or skips one, computes fewer remainders than its bounds say.
+    const qint64 fromBounds = primes::remainderOperations(i, m);
+    QCOMPARE(fromBounds, expected);
+    QCOMPARE(primes::findPrimes(i, m).remainderOperations, expected);
+    std::int64_t computed = 0;
+    primes::findPrimesCounting(i, m, computed);
+    QCOMPARE(computed, expected);
+    QVERIFY2(std::abs(fromBounds - designed) <= tolerance, qPrintable(QString::number(fromBounds)));
 }
 
 QTEST_APPLESS_MAIN(TestTrialDivision)

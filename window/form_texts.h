@@ -86,6 +86,15 @@ inline constexpr const char* methodDescriptions[] = {
     "Проверка с всички делители от 2 до N/2",
     "Проверка с всички делители от 2 до корен квадратен от N",
 };
+
+// The measured times under the lists: what each one measures, for its tooltip and for a screen
+// reader. The computed side's adds the bound and its divisibility checks: "<before><caption>:
+// <count><after>".
+inline constexpr char storedTimeDescription[]
+    = "Директно: време за попълване на списъка от предварително въведените данни.";
+inline constexpr char computedTimeBefore[]
+    = "Последователно: време за изчисляване на простите числа с алгоритъм ";
+inline constexpr char computedTimeAfter[] = " проверки за делимост.";
 } // namespace spoken
 
 } // namespace texts

@@ -4,6 +4,7 @@
 #include "app_info.h"
 #include "display_check.h"
 #include "main_form.h"
+#include "qt_translation.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(appinfo::name));
     QApplication::setDesktopFileName(QString::fromUtf8(appinfo::id)); // matches the menu entry
+    installQtTranslation(app);
     QApplication::setFont(MainForm::designFont());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/32/prime-intervals.png")));
     MainForm window;

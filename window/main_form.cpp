@@ -6,9 +6,11 @@
 #include "app_info.h"
 #include "controls.h"
 #include "form_texts.h"
+#include "measured_time.h"
 #include "stored_primes.h"
 #include "trial_division.h"
 
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QUrl>
@@ -26,6 +28,7 @@ constexpr int clientWidth = 6915;
 constexpr int clientHeight = 5175;
 
 constexpr QRgb system = 0; // no colour of its own: the system's colours for that kind of control
+constexpr QRgb none = 1; // no background of its own: black on whatever its container shows
 constexpr QRgb lightBlue = qRgb(192, 192, 255);
 constexpr QRgb lightOrange = qRgb(255, 192, 128);
 constexpr QRgb lightCyan = qRgb(128, 255, 255);
@@ -34,7 +37,7 @@ constexpr QRgb pink = qRgb(255, 128, 255);
 // The control array a control belongs to; its kind follows from it: Text1 text boxes, Label1
 // labels, List1 and List2 list boxes, Frame1 and Frame2 frames, Option1 and Option2 option
 // buttons.
-enum class Name { Window, Text1, Label1, List1, List2, Frame1, Frame2, Option1, Option2 };
+enum class Name { Window, Text1, Label1, List1, List2, Frame1, Frame2, Option1, Option2, Label2 };
 
 struct ControlRow {
     int tabIndex;
@@ -73,6 +76,15 @@ constexpr ControlRow design[] = {
     { 20, Name::Option2, 2, Name::Frame2, 2760, 120, 1335,  375, pink,        true,  texts::methodCaptions[2] },
     { 21, Name::Label1,  4, Name::Window, 3600, 1920, 1815, 375, lightOrange, true,  texts::methodHeading },
 };
+
+// Added to the design: the measured time of each side, centred under its list in the free band
+// between the lists and Frame2, on either side of the heading "Алгоритъм". No tab stop; hidden
+// until the first interval click, so that the window opens as designed.
+constexpr ControlRow timeDesign[] = {
+//   tab  name           container       Left  Top   Width Height background   visible text
+    { -1, Name::Label2,  0, Name::Window, 2520, 1905, 1065, 375, none,        false, "" },
+    { -1, Name::Label2,  1, Name::Window, 5430, 1905, 1065, 375, none,        false, "" },
+};
 // clang-format on
 
 // Fixed light backgrounds keep dark text, so they stay readable under a dark desktop theme.
@@ -81,10 +93,20 @@ void setBackground(QWidget* widget, QRgb background)
     if (background == system)
         return;
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), QColor(background));
     palette.setColor(widget->foregroundRole(), Qt::black);
+    if (background != none)
+        palette.setColor(widget->backgroundRole(), QColor(background));
     widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    widget->setAutoFillBackground(background != none);
+}
+
+// The time `work` takes on the monotonic clock, in nanoseconds.
+template <typename Work> qint64 nanosecondsOf(Work&& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed();
 }
 
 QLabel* makeLabel(const QString& text, QWidget* parent)
@@ -157,7 +179,7 @@ void MainForm::createControls()
     setFixedSize(pixels(clientWidth), pixels(clientHeight));
     setBackground(this, lightBlue);
 
-    for (const ControlRow& row : design) {
+    const auto create = [this](const ControlRow& row) {
         QWidget* parent = this;
         if (row.container == Name::Frame1)
             parent = Frame1;
@@ -192,15 +214,23 @@ void MainForm::createControls()
         case Name::Option2:
             control = Option2.at(i) = new OptionButton(text, parent);
             break;
+        case Name::Label2:
+            control = Label2.at(i) = makeLabel(text, parent);
+            Label2.at(i)->setAlignment(Qt::AlignCenter);
+            break;
         case Name::Window:
-            continue;
+            return;
         }
         control->setGeometry(
             pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
         setBackground(control, row.background);
         control->setVisible(row.visible);
         tabOrder_.append(control);
-    }
+    };
+    for (const ControlRow& row : design)
+        create(row);
+    for (const ControlRow& row : timeDesign)
+        create(row);
     Option2[2]->setChecked(true);
     describeForScreenReaders(*this);
 }
@@ -275,19 +305,23 @@ void MainForm::Form_Load()
 void MainForm::Option1_Click(std::int16_t Index)
 {
     IntervalIndex = Index;
-    List1[0]->clear();
-    const ListBox* stored = List2.at(static_cast<std::size_t>(Index));
-    const auto n = static_cast<std::int16_t>(stored->count());
-    QStringList rows;
-    rows.reserve(n);
-    for (int i = 0; i < n; ++i)
-        rows.append(stored->item(i)->text());
-    List1[0]->addItems(rows);
+    std::int16_t n = 0;
+    measured_.storedNanoseconds = nanosecondsOf([&] {
+        List1[0]->clear();
+        const ListBox* stored = List2.at(static_cast<std::size_t>(Index));
+        n = static_cast<std::int16_t>(stored->count());
+        QStringList rows;
+        rows.reserve(n);
+        for (int i = 0; i < n; ++i)
+            rows.append(stored->item(i)->text());
+        List1[0]->addItems(rows);
+    });
     Text1[0]->setText(QString::fromUtf8(texts::summaryBefore)
         % Option1.at(static_cast<std::size_t>(Index))->text()
         % QString::fromUtf8(texts::summaryBetween) % QString::number(n)
         % QString::fromUtf8(texts::lineEnd));
-    FindPrimes();
+    measured_.computedNanoseconds = nanosecondsOf([this] { FindPrimes(); });
+    showMeasured();
 }
 
 void MainForm::Option2_Click(std::int16_t Index) { MethodIndex = Index; }
@@ -304,8 +338,32 @@ void MainForm::List1_Click(std::int16_t Index)
 void MainForm::FindPrimes()
 {
     List1[1]->clear();
+    const primes::Search found = primes::findPrimes(IntervalIndex, MethodIndex);
     QStringList rows;
-    for (const std::int16_t prime : primes::findPrimes(IntervalIndex, MethodIndex))
+    for (const std::int16_t prime : found.primes)
         rows.append(QString::number(prime));
     List1[1]->addItems(rows);
+    measured_.remainderOperations = found.remainderOperations;
+}
+
+// Both labels change within the click's handler, so they appear in the same repaint as the lists.
+void MainForm::showMeasured()
+{
+    const auto utf8 = [](const std::string& text) { return QString::fromStdString(text); };
+    const QString descriptions[] = {
+        QString::fromUtf8(texts::spoken::storedTimeDescription),
+        QString::fromUtf8(texts::spoken::computedTimeBefore)
+            % QString::fromUtf8(texts::methodCaptions[static_cast<std::size_t>(MethodIndex)])
+            % u": " % utf8(measured::countText(measured_.remainderOperations))
+            % QString::fromUtf8(texts::spoken::computedTimeAfter),
+    };
+    const qint64 nanoseconds[] = { measured_.storedNanoseconds, measured_.computedNanoseconds };
+    for (std::size_t i = 0; i < Label2.size(); ++i) {
+        QLabel* label = Label2[i];
+        label->setText(utf8(measured::durationText(nanoseconds[i])));
+        label->setAccessibleName(label->text());
+        label->setAccessibleDescription(descriptions[i]);
+        label->setToolTip(descriptions[i]);
+        label->show();
+    }
 }

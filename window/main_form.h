@@ -10,7 +10,8 @@
 // A click on an interval button runs Option1_Click: the left list is refilled from the stored
 // list, the summary replaces the text box's text, and FindPrimes refills the right list by trial
 // division. A method button only records the bound for the next interval. Selecting a row in
-// either list selects the same row in both.
+// either list selects the same row in both. Under each list, a label added to the design shows
+// how long its side took at the last interval click.
 
 #include <QWidget>
 
@@ -34,6 +35,16 @@ public:
     std::int16_t intervalIndex() const { return IntervalIndex; }
     std::int16_t methodIndex() const { return MethodIndex; }
 
+    // What the last interval click measured: the stored side (the left list refilled from its
+    // stored list), the computed side (all of FindPrimes), and the remainder operations of its
+    // search. Zero before the first click.
+    struct Measured {
+        qint64 storedNanoseconds = 0;
+        qint64 computedNanoseconds = 0;
+        std::int64_t remainderOperations = 0;
+    };
+    const Measured& measured() const { return measured_; }
+
     // The controls, in the design's arrays and indices; owned by the window.
     std::array<TextBox*, 2> Text1 {};
     std::array<QLabel*, 5> Label1 {};
@@ -43,6 +54,8 @@ public:
     QFrame* Frame2 = nullptr;
     std::array<OptionButton*, 4> Option1 {};
     std::array<OptionButton*, 3> Option2 {};
+    // Added to the design: the measured time of the stored side (0) and of the computed side (1).
+    std::array<QLabel*, 2> Label2 {};
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -57,8 +70,10 @@ private:
     void Option2_Click(std::int16_t Index);
     void List1_Click(std::int16_t Index);
     void FindPrimes();
+    void showMeasured();
 
     std::int16_t IntervalIndex = -1; // -1 until the user chooses an interval
     std::int16_t MethodIndex = 2;
+    Measured measured_;
     QList<QWidget*> tabOrder_; // every control, in the design's tab order
 };

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "measured_time.h"
+
+#include <algorithm>
+
+namespace measured {
+
+std::string durationText(std::int64_t nanoseconds)
+{
+    if (nanoseconds < 1000)
+        return std::to_string(std::max<std::int64_t>(nanoseconds, 0)) + " нс";
+
+    // Round to three significant digits before choosing the unit, so that 999 600 ns reads
+    // "1,00 мс", not "1000 мкс".
+    std::int64_t step = 1;
+    while (nanoseconds / step >= 1000)
+        step *= 10;
+    std::int64_t rounded = (nanoseconds + step / 2) / step * step;
+    if (rounded / step >= 1000)
+        step *= 10;
+
+    struct Unit {
+        std::int64_t nanoseconds;
+        const char* name;
+    };
+    constexpr Unit units[] = { { 1'000'000'000, "с" }, { 1'000'000, "мс" }, { 1'000, "мкс" } };
+    const Unit unit = *std::find_if(std::begin(units), std::end(units) - 1,
+        [rounded](const Unit& u) { return rounded >= u.nanoseconds; });
+
+    const std::string whole = std::to_string(rounded / unit.nanoseconds);
+    std::string text = whole;
+    if (whole.size() < 3) {
+        // The three significant digits, of which `whole` holds the first.
+        const std::string digits = std::to_string(rounded / step);
+        text += ',' + digits.substr(whole.size(), 3 - whole.size());
+    }
+    return text + ' ' + unit.name;
+}
+
+std::string countText(std::int64_t count)
+{
+    const std::string digits = std::to_string(count);
+    if (digits.size() < 5)
+        return digits;
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += "\u00a0";
+        text += digits[i];
+    }
+    return text;
+}
+
+} // namespace measured

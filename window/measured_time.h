@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// How the window writes what it measured, in Bulgarian, as UTF-8. No Qt: the same text in the
+// window, in the tests and in the benchmark.
+namespace measured {
+
+// Three significant digits, a decimal comma and the unit that keeps the number between 1 and 999:
+// "850 нс", "11,3 мкс", "1,28 мс", "81,6 мс". Below a microsecond, whole nanoseconds, the
+// clock's resolution.
+std::string durationText(std::int64_t nanoseconds);
+
+// A count as Bulgarian writes it: from five digits on, groups of three apart, separated by a
+// no-break space so that a tooltip never splits a number ("4823", "645 644").
+std::string countText(std::int64_t count);
+
+} // namespace measured
