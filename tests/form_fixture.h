@@ -56,11 +56,11 @@ inline QString expectedSummary(int interval)
     return expectedSummary(interval, expectedRows(interval).size());
 }
 
-inline QStringList rowsOf(const QListWidget* list)
+inline QStringList rowsOf(const QAbstractItemView* list)
 {
     QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows.append(list->item(i)->text());
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        rows.append(list->model()->index(i, 0).data().toString());
     return rows;
 }
 

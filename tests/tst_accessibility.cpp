@@ -142,7 +142,7 @@ void TestAccessibility::everyShowingControlIsNamed()
             auto* widget = qobject_cast<QWidget*>(iface->object());
             if (!widget || widget->parentWidget() == nullptr)
                 continue;
-            const bool isControl = qobject_cast<QLabel*>(widget) || qobject_cast<ListBox*>(widget)
+            const bool isControl = qobject_cast<QLabel*>(widget) || qobject_cast<QListView*>(widget)
                 || qobject_cast<TextBox*>(widget) || qobject_cast<OptionButton*>(widget)
                 || widget == form->Frame1 || widget == form->Frame2;
             if (!isControl)

@@ -3,6 +3,7 @@
 
 #include "controls.h"
 
+#include <QAbstractListModel>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
@@ -185,3 +186,44 @@ GroupFrame::GroupFrame(QWidget* parent)
     Q_UNUSED(factoryInstalled);
     setFrameShape(QFrame::NoFrame);
 }
+
+namespace {
+
+// Rows as decimal text in a table of string literals, shown as they are.
+class RowTable : public QAbstractListModel {
+public:
+    RowTable(std::span<const char* const> rows, QObject* parent)
+        : QAbstractListModel(parent)
+        , rows_(rows)
+    {
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+            return {};
+        return QString::fromLatin1(rows_[static_cast<std::size_t>(index.row())]);
+    }
+
+private:
+    std::span<const char* const> rows_;
+};
+
+} // namespace
+
+StoredList::StoredList(std::span<const char* const> rows, QWidget* parent)
+    : QListView(parent)
+{
+    setModel(new RowTable(rows, this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+}
+
+int StoredList::count() const { return model()->rowCount(); }
+
+QString StoredList::text(int row) const { return model()->index(row, 0).data().toString(); }

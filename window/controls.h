@@ -5,9 +5,12 @@
 
 #include <QFocusFrame>
 #include <QFrame>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+
+#include <span>
 
 // The three kinds of control whose Qt defaults differ from what the window promises its users.
 
@@ -83,4 +86,15 @@ class GroupFrame : public QFrame {
     Q_OBJECT
 public:
     explicit GroupFrame(QWidget* parent = nullptr);
+};
+
+// A hidden list box of rows typed in beforehand. Its model reads the rows straight from the
+// program's own table, so that holding 1061 rows costs no item object, and no copy, per row.
+class StoredList : public QListView {
+    Q_OBJECT
+public:
+    StoredList(std::span<const char* const> rows, QWidget* parent = nullptr);
+
+    int count() const;
+    QString text(int row) const;
 };

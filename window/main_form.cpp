@@ -123,13 +123,6 @@ QFrame* makeFrame(const QString& name, QWidget* parent)
     return frame;
 }
 
-ListBox* makeList(std::span<const char* const> rows, QWidget* parent)
-{
-    auto* list = new ListBox(parent);
-    for (const char* row : rows)
-        list->addItem(QString::fromLatin1(row));
-    return list;
-}
 
 // Names and descriptions for screen readers. Buttons and labels are announced by their
 // captions; the lists and the groups by the headings above them, which also become their
@@ -197,10 +190,10 @@ void MainForm::createControls()
             control = Label1.at(i) = makeLabel(text, parent);
             break;
         case Name::List1:
-            control = List1.at(i) = makeList({}, parent);
+            control = List1.at(i) = new ListBox(parent);
             break;
         case Name::List2:
-            control = List2.at(i) = makeList(primes::storedPrimes(i), parent);
+            control = List2.at(i) = new StoredList(primes::storedPrimes(i), parent);
             break;
         case Name::Frame1:
             control = Frame1 = makeFrame(text, parent);
@@ -308,12 +301,12 @@ void MainForm::Option1_Click(std::int16_t Index)
     std::int16_t n = 0;
     measured_.storedNanoseconds = nanosecondsOf([&] {
         List1[0]->clear();
-        const ListBox* stored = List2.at(static_cast<std::size_t>(Index));
+        const StoredList* stored = List2.at(static_cast<std::size_t>(Index));
         n = static_cast<std::int16_t>(stored->count());
         QStringList rows;
         rows.reserve(n);
         for (int i = 0; i < n; ++i)
-            rows.append(stored->item(i)->text());
+            rows.append(stored->text(i));
         List1[0]->addItems(rows);
     });
     Text1[0]->setText(QString::fromUtf8(texts::summaryBefore)

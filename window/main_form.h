@@ -22,6 +22,7 @@ class QFrame;
 class QLabel;
 class ListBox;
 class OptionButton;
+class StoredList;
 class TextBox;
 
 class MainForm : public QWidget {
@@ -49,7 +50,7 @@ public:
     std::array<TextBox*, 2> Text1 {};
     std::array<QLabel*, 5> Label1 {};
     std::array<ListBox*, 2> List1 {};
-    std::array<ListBox*, 4> List2 {};
+    std::array<StoredList*, 4> List2 {};
     QFrame* Frame1 = nullptr;
     QFrame* Frame2 = nullptr;
     std::array<OptionButton*, 4> Option1 {};
