@@ -85,6 +85,16 @@ QString sha256(const QString& text)
         QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex());
 }
 
+// The design name of the control that has the focus.
+QString focusedName(const MainForm& form)
+{
+    for (const Designed& d : design) {
+        if (control(form, QString::fromLatin1(d.name)) == QApplication::focusWidget())
+            return QString::fromLatin1(d.name);
+    }
+    return u"(not a control)"_s;
+}
+
 } // namespace
 
 class TestFormLayout : public QObject {
@@ -105,6 +115,9 @@ private Q_SLOTS:
     void textBox();
     void tabOrder_data();
     void tabOrder();
+    void tabFromNowhere_data();
+    void tabFromNowhere();
+    void groupChosenFromCode();
     void hiddenAfterUse();
     void readableOnADarkDesktop();
     void timeLabels_data();
@@ -327,14 +340,45 @@ void TestFormLayout::tabOrder()
     for (qsizetype i = 0; i < visits.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
             forward ? Qt::NoModifier : Qt::ShiftModifier);
-        QString name;
-        for (const Designed& d : design) {
-            if (control(*form, QString::fromLatin1(d.name)) == QApplication::focusWidget())
-                name = QString::fromLatin1(d.name);
-        }
-        visited.append(name.isEmpty() ? u"(not a control)"_s : name);
+        visited.append(focusedName(*form));
     }
     QCOMPARE(visited, visits);
+}
+
+void TestFormLayout::tabFromNowhere_data()
+{
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<QString>("reached");
+    QTest::newRow("Tab reaches the first stop") << true << u"Text1(0)"_s;
+    QTest::newRow("Shift+Tab reaches the last stop") << false << u"Option2(2)"_s;
+}
+
+void TestFormLayout::tabFromNowhere()
+{
+    QFETCH(bool, forward);
+    QFETCH(QString, reached);
+    if (QWidget* focused = QApplication::focusWidget())
+        focused->clearFocus();
+    QVERIFY(!QApplication::focusWidget());
+    QTest::keyClick(form.get(), Qt::Key_Tab, forward ? Qt::NoModifier : Qt::ShiftModifier);
+    QCOMPARE(focusedName(*form), reached);
+}
+
+// Qt hands a radio group's Tab stop to the button that last took the focus. A button chosen from
+// code, without the focus, must still be where Tab enters its group.
+void TestFormLayout::groupChosenFromCode()
+{
+    form->Option1[0]->setFocus(Qt::TabFocusReason);
+    form->Option1[2]->click();
+    QVERIFY(form->Option1[2]->isChecked());
+    form->Text1[0]->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(focusedName(*form));
+    }
+    QCOMPARE(visited,
+        QStringList({ u"List1(0)"_s, u"Option1(2)"_s, u"List1(1)"_s, u"Option2(2)"_s, u"Text1(0)"_s }));
 }
 
 void TestFormLayout::hiddenAfterUse()

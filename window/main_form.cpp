@@ -35,55 +35,73 @@ constexpr QRgb lightCyan = qRgb(128, 255, 255);
 constexpr QRgb pink = qRgb(255, 128, 255);
 
 // The control array a control belongs to; its kind follows from it: Text1 text boxes, Label1
-// labels, List1 and List2 list boxes, Frame1 and Frame2 frames, Option1 and Option2 option
-// buttons.
-enum class Name { Window, Text1, Label1, List1, List2, Frame1, Frame2, Option1, Option2, Label2 };
+// and Label2 labels, List1 and List2 list boxes, Option1 and Option2 option buttons. Frame1 and
+// Frame2 are single frames, not arrays.
+enum class Name { Text1, Label1, List1, List2, Frame1, Frame2, Option1, Option2, Label2 };
+constexpr const char* names[] = { "Text1", "Label1", "List1", "List2", "Frame1", "Frame2",
+    "Option1", "Option2", "Label2" };
+
+enum class Container { Window, Frame1, Frame2 };
 
 struct ControlRow {
-    int tabIndex;
+    int tabIndex; // -1: not in the tab order
     Name name;
-    int index;
-    Name container;
+    int index; // in its control array
+    Container container;
     int left, top, width, height; // twips, from the container's top-left corner
     QRgb background;
     bool visible;
     const char* text; // nullptr for the lists
 };
 
+// Controls are made row by row, so each frame comes before the option buttons it holds.
 // clang-format off
 constexpr ControlRow design[] = {
-//   tab  name           container       Left  Top   Width Height background   visible text
-    { 0,  Name::Text1,   0, Name::Window, 120, 2880, 6735, 2175, system,      true,  texts::taskStatement },
-    { 1,  Name::Text1,   1, Name::Window, 600, 3240, 6735, 1815, system,      false, texts::quotation },
-    { 2,  Name::Label1,  0, Name::Window, 840,    0, 5295,  375, lightOrange, true,  texts::title },
-    { 3,  Name::List1,   0, Name::Window, 2520, 840, 1815,  915, system,      true,  nullptr },
-    { 4,  Name::Frame1,  0, Name::Window, 240,  840, 2055, 2055, lightBlue,   true,  "Frame1" },
-    { 5,  Name::Option1, 0, Name::Frame1, 120,  120, 1815,  375, lightCyan,   true,  texts::intervalCaptions[0] },
-    { 6,  Name::Option1, 1, Name::Frame1, 120,  600, 1815,  375, lightCyan,   true,  texts::intervalCaptions[1] },
-    { 7,  Name::Option1, 2, Name::Frame1, 120, 1080, 1815,  375, lightCyan,   true,  texts::intervalCaptions[2] },
-    { 8,  Name::Option1, 3, Name::Frame1, 120, 1560, 1815,  375, lightCyan,   true,  texts::intervalCaptions[3] },
-    { 9,  Name::List2,   0, Name::Window, 2640, 2760, 735, 1770, system,      false, nullptr },
-    { 10, Name::List2,   1, Name::Window, 3360, 2760, 735, 1770, system,      false, nullptr },
-    { 11, Name::List2,   2, Name::Window, 4200, 2760, 735, 1770, system,      false, nullptr },
-    { 12, Name::List2,   3, Name::Window, 5040, 2760, 735, 1770, system,      false, nullptr },
-    { 13, Name::Label1,  1, Name::Window, 360,  480, 1815,  375, lightOrange, true,  texts::intervalHeading },
-    { 14, Name::Label1,  2, Name::Window, 2520, 480, 1815,  375, lightOrange, true,  texts::storedHeading },
-    { 15, Name::List1,   1, Name::Window, 4800, 840, 1695,  915, system,      true,  nullptr },
-    { 16, Name::Label1,  3, Name::Window, 4800, 480, 1695,  375, lightOrange, true,  texts::computedHeading },
-    { 17, Name::Frame2,  0, Name::Window, 2520, 2280, 4215, 495, lightBlue,   true,  "Frame2" },
-    { 18, Name::Option2, 0, Name::Frame2, 120,  120, 1215,  375, pink,        true,  texts::methodCaptions[0] },
-    { 19, Name::Option2, 1, Name::Frame2, 1440, 120, 1215,  375, pink,        true,  texts::methodCaptions[1] },
-    { 20, Name::Option2, 2, Name::Frame2, 2760, 120, 1335,  375, pink,        true,  texts::methodCaptions[2] },
-    { 21, Name::Label1,  4, Name::Window, 3600, 1920, 1815, 375, lightOrange, true,  texts::methodHeading },
+//   tab  name          index container          Left  Top   Width Height background  visible text
+    { 0,  Name::Text1,   0, Container::Window, 120, 2880, 6735, 2175, system,      true,  texts::taskStatement },
+    { 1,  Name::Text1,   1, Container::Window, 600, 3240, 6735, 1815, system,      false, texts::quotation },
+    { 2,  Name::Label1,  0, Container::Window, 840,    0, 5295,  375, lightOrange, true,  texts::title },
+    { 3,  Name::List1,   0, Container::Window, 2520, 840, 1815,  915, system,      true,  nullptr },
+    { 4,  Name::Frame1,  0, Container::Window, 240,  840, 2055, 2055, lightBlue,   true,  "Frame1" },
+    { 5,  Name::Option1, 0, Container::Frame1, 120,  120, 1815,  375, lightCyan,   true,  texts::intervalCaptions[0] },
+    { 6,  Name::Option1, 1, Container::Frame1, 120,  600, 1815,  375, lightCyan,   true,  texts::intervalCaptions[1] },
+    { 7,  Name::Option1, 2, Container::Frame1, 120, 1080, 1815,  375, lightCyan,   true,  texts::intervalCaptions[2] },
+    { 8,  Name::Option1, 3, Container::Frame1, 120, 1560, 1815,  375, lightCyan,   true,  texts::intervalCaptions[3] },
+    { 9,  Name::List2,   0, Container::Window, 2640, 2760, 735, 1770, system,      false, nullptr },
+    { 10, Name::List2,   1, Container::Window, 3360, 2760, 735, 1770, system,      false, nullptr },
+    { 11, Name::List2,   2, Container::Window, 4200, 2760, 735, 1770, system,      false, nullptr },
+    { 12, Name::List2,   3, Container::Window, 5040, 2760, 735, 1770, system,      false, nullptr },
+    { 13, Name::Label1,  1, Container::Window, 360,  480, 1815,  375, lightOrange, true,  texts::intervalHeading },
+    { 14, Name::Label1,  2, Container::Window, 2520, 480, 1815,  375, lightOrange, true,  texts::storedHeading },
+    { 15, Name::List1,   1, Container::Window, 4800, 840, 1695,  915, system,      true,  nullptr },
+    { 16, Name::Label1,  3, Container::Window, 4800, 480, 1695,  375, lightOrange, true,  texts::computedHeading },
+    { 17, Name::Frame2,  0, Container::Window, 2520, 2280, 4215, 495, lightBlue,   true,  "Frame2" },
+    { 18, Name::Option2, 0, Container::Frame2, 120,  120, 1215,  375, pink,        true,  texts::methodCaptions[0] },
+    { 19, Name::Option2, 1, Container::Frame2, 1440, 120, 1215,  375, pink,        true,  texts::methodCaptions[1] },
+    { 20, Name::Option2, 2, Container::Frame2, 2760, 120, 1335,  375, pink,        true,  texts::methodCaptions[2] },
+    { 21, Name::Label1,  4, Container::Window, 3600, 1920, 1815, 375, lightOrange, true,  texts::methodHeading },
 };
+// clang-format on
+
+// The rows are the tab order: the window's Tab stops follow the table.
+constexpr bool inTabOrder(std::span<const ControlRow> rows)
+{
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].tabIndex != static_cast<int>(i))
+            return false;
+    }
+    return true;
+}
+static_assert(inTabOrder(design), "the design table lists its controls in tab order");
 
 // Added to the design: the measured time of each side, centred under its list in the free band
 // between the lists and Frame2, on either side of the heading "Алгоритъм". No tab stop; hidden
 // until the first interval click, so that the window opens as designed.
+// clang-format off
 constexpr ControlRow timeDesign[] = {
-//   tab  name           container       Left  Top   Width Height background   visible text
-    { -1, Name::Label2,  0, Name::Window, 2520, 1905, 1065, 375, none,        false, "" },
-    { -1, Name::Label2,  1, Name::Window, 5430, 1905, 1065, 375, none,        false, "" },
+//   tab  name          index container          Left  Top   Width Height background  visible text
+    { -1, Name::Label2,  0, Container::Window, 2520, 1905, 1065, 375, none,        false, "" },
+    { -1, Name::Label2,  1, Container::Window, 5430, 1905, 1065, 375, none,        false, "" },
 };
 // clang-format on
 
@@ -116,12 +134,6 @@ QLabel* makeLabel(const QString& text, QWidget* parent)
     return label;
 }
 
-QFrame* makeFrame(const QString& name, QWidget* parent)
-{
-    auto* frame = new GroupFrame(parent);
-    frame->setObjectName(name);
-    return frame;
-}
 
 
 // Names and descriptions for screen readers. Buttons and labels are announced by their
@@ -174,9 +186,9 @@ void MainForm::createControls()
 
     const auto create = [this](const ControlRow& row) {
         QWidget* parent = this;
-        if (row.container == Name::Frame1)
+        if (row.container == Container::Frame1)
             parent = Frame1;
-        else if (row.container == Name::Frame2)
+        else if (row.container == Container::Frame2)
             parent = Frame2;
         const QString text = row.text ? QString::fromUtf8(row.text) : QString();
         const auto i = static_cast<std::size_t>(row.index);
@@ -196,10 +208,10 @@ void MainForm::createControls()
             control = List2.at(i) = new StoredList(primes::storedPrimes(i), parent);
             break;
         case Name::Frame1:
-            control = Frame1 = makeFrame(text, parent);
+            control = Frame1 = new GroupFrame(parent);
             break;
         case Name::Frame2:
-            control = Frame2 = makeFrame(text, parent);
+            control = Frame2 = new GroupFrame(parent);
             break;
         case Name::Option1:
             control = Option1.at(i) = new OptionButton(text, parent);
@@ -211,9 +223,11 @@ void MainForm::createControls()
             control = Label2.at(i) = makeLabel(text, parent);
             Label2.at(i)->setAlignment(Qt::AlignCenter);
             break;
-        case Name::Window:
-            return;
         }
+        const char* name = names[static_cast<std::size_t>(row.name)];
+        const bool single = row.name == Name::Frame1 || row.name == Name::Frame2;
+        control->setObjectName(single ? QString::fromLatin1(name)
+                                      : QString::fromLatin1(name) % u'(' % QString::number(row.index) % u')');
         control->setGeometry(
             pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
         setBackground(control, row.background);
@@ -245,12 +259,14 @@ void MainForm::connectControls()
 }
 
 // Tab visits the controls in the design's tab order; a group of option buttons is one stop,
-// entered at its chosen button (at its first while none is chosen).
+// entered at its chosen button (at its first while none is chosen). This alone decides where Tab
+// goes: Qt's own handling of radio groups, which moves Qt::TabFocus among a group's buttons as they
+// take the focus, is not consulted, so a button chosen from code is still its group's stop.
 QList<QWidget*> MainForm::tabStops() const
 {
     QList<QWidget*> stops;
     for (QWidget* control : tabOrder_) {
-        if (!control->isVisibleTo(this) || !(control->focusPolicy() & Qt::TabFocus))
+        if (!control->isVisibleTo(this) || control->focusPolicy() == Qt::NoFocus)
             continue;
         if (auto* option = qobject_cast<OptionButton*>(control)) {
             const auto group
@@ -270,7 +286,7 @@ bool MainForm::focusNextPrevChild(bool next)
     const QList<QWidget*> stops = tabStops();
     if (stops.isEmpty())
         return false;
-    QWidget* focused = focusWidget();
+    const QWidget* focused = focusWidget();
     qsizetype at = stops.indexOf(focused);
     if (at < 0 && focused) {
         // An option button that is not its group's stop: move on from the group's stop.
@@ -280,10 +296,11 @@ bool MainForm::focusNextPrevChild(bool next)
                          && qobject_cast<const OptionButton*>(stop);
                  })
             - stops.begin();
-        if (at == stops.size())
-            at = next ? -1 : 0;
     }
     const qsizetype count = stops.size();
+    // From outside every stop (nothing focused yet), Tab reaches the first and Shift+Tab the last.
+    if (at < 0 || at == count)
+        at = next ? -1 : count;
     stops.at(((at + (next ? 1 : -1)) % count + count) % count)
         ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
@@ -310,7 +327,7 @@ void MainForm::Option1_Click(std::int16_t Index)
         List1[0]->addItems(rows);
     });
     Text1[0]->setText(QString::fromUtf8(texts::summaryBefore)
-        % Option1.at(static_cast<std::size_t>(Index))->text()
+        % QString::fromUtf8(texts::intervalCaptions[static_cast<std::size_t>(Index)])
         % QString::fromUtf8(texts::summaryBetween) % QString::number(n)
         % QString::fromUtf8(texts::lineEnd));
     measured_.computedNanoseconds = nanosecondsOf([this] { FindPrimes(); });
