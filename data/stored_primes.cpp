@@ -3,6 +3,8 @@
 
 #include "stored_primes.h"
 
+#include <array>
+
 namespace primes {
 namespace {
 

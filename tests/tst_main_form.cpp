@@ -25,7 +25,6 @@ private Q_SLOTS:
     void rowSyncByKeyboard();
     void selectionCannotBeTakenAway_data();
     void selectionCannotBeTakenAway();
-    void listsBeforeAnyInterval();
     void optionsByKeyboard();
     void typingChangesNothing();
 
@@ -232,20 +231,6 @@ void TestMainForm::selectionCannotBeTakenAway()
     }
     QCOMPARE(form->List1[0]->selectedRow(), 4);
     QCOMPARE(form->List1[1]->selectedRow(), 4);
-}
-
-void TestMainForm::listsBeforeAnyInterval()
-{
-    for (ListBox* list : form->List1) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_End);
-    }
-    QCOMPARE(form->intervalIndex(), -1);
-    QCOMPARE(form->List1[0]->count(), 0);
-    QCOMPARE(form->List1[1]->count(), 0);
-    QCOMPARE(form->Text1[0]->text(), QString::fromUtf8(texts::taskStatement));
 }
 
 void TestMainForm::optionsByKeyboard()

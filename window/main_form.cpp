@@ -15,6 +15,11 @@
 #include <QLabel>
 #include <QUrl>
 
+#include <algorithm>
+#include <span>
+#include <string>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
