@@ -242,8 +242,9 @@ void report(
         const auto found = ns.find(k);
         return found == ns.end() ? NAN : found->second;
     };
-    std::printf("\nMachine: %s, %u logical CPUs. Time per call, medians of 5 repetitions: CPU time, "
-                "but the two sides as the window's own clock measures them.\n\n",
+    std::printf(
+        "\nMachine: %s, %u logical CPUs. Time per call, medians of 5 repetitions: CPU time, "
+        "but the two sides as the window's own clock measures them.\n\n",
         cpuModel().c_str(), std::max(1u, std::thread::hardware_concurrency()));
     std::printf("| interval | bound | remainder ops | computed side | stored side | computed / "
                 "stored | bare search | ns per op | baseline ns per op | whole click |\n");

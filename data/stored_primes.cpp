@@ -6,6 +6,8 @@
 #include <array>
 
 namespace primes {
+
+// clang-format off
 namespace {
 
 // Typed in beforehand, as a teacher would copy them from a table of primes; the program never
@@ -149,12 +151,12 @@ constexpr const char* primes1000To10000[] = {
 };
 
 } // namespace
+// clang-format on
 
 std::span<const char* const> storedPrimes(std::size_t interval)
 {
-    static constexpr std::array<std::span<const char* const>, storedListCount> lists {
-        primes1To10, primes10To100, primes100To1000, primes1000To10000,
-    };
+    static constexpr std::array<std::span<const char* const>, storedListCount> lists { primes1To10,
+        primes10To100, primes100To1000, primes1000To10000 };
     return interval < lists.size() ? lists[interval] : std::span<const char* const> {};
 }
 

@@ -45,8 +45,7 @@ namespace {
     // The divisor loop, shared by the shipped search and the counting one. `count` is called once
     // per remainder; the shipped search passes a function that does nothing, so its loop compiles
     // to the bare remainders.
-    template <typename Count>
-    bool noDivisorUpTo(std::int16_t n, std::int16_t bound, Count& count)
+    template <typename Count> bool noDivisorUpTo(std::int16_t n, std::int16_t bound, Count& count)
     {
         bool prime = true;
         for (std::int16_t j = 2; j <= bound; ++j) {

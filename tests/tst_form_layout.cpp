@@ -65,9 +65,8 @@ double scaleFactor()
 // WCAG relative luminance and contrast ratio.
 double luminance(const QColor& colour)
 {
-    const auto channel = [](double c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
+    const auto channel
+        = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
     return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF())
         + 0.0722 * channel(colour.blueF());
 }
@@ -182,15 +181,18 @@ void TestFormLayout::controls()
         QCOMPARE(widget->palette().color(widget->backgroundRole()), QColor(background));
     } else {
         // Lists and text boxes keep the system's colours.
-        QCOMPARE(widget->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
-        QCOMPARE(widget->palette().color(QPalette::Text), QApplication::palette().color(QPalette::Text));
+        QCOMPARE(
+            widget->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+        QCOMPARE(
+            widget->palette().color(QPalette::Text), QApplication::palette().color(QPalette::Text));
     }
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         QVERIFY(label->alignment() & Qt::AlignHCenter);
         QCOMPARE(label->frameShape(), QFrame::NoFrame);
         QVERIFY(!label->wordWrap());
     }
-    if (const auto* frame = qobject_cast<const QFrame*>(widget); frame && !qobject_cast<const QLabel*>(widget)
+    if (const auto* frame = qobject_cast<const QFrame*>(widget); frame
+        && !qobject_cast<const QLabel*>(widget)
         && !qobject_cast<const QAbstractScrollArea*>(widget))
         QCOMPARE(frame->frameShape(), QFrame::NoFrame);
     if (const auto* list = qobject_cast<const QListView*>(widget)) {
@@ -265,7 +267,8 @@ void TestFormLayout::captions()
 {
     const QStringList labels = { u"Информатика - брой прости числа в интервал"_s, u"Интервал"_s,
         u"Директно"_s, u"Последователно"_s, u"Алгоритъм"_s };
-    const QStringList intervals = { u"1 - 10"_s, u"10 - 100"_s, u"100 - 1000"_s, u"1000 - 10000"_s };
+    const QStringList intervals
+        = { u"1 - 10"_s, u"10 - 100"_s, u"100 - 1000"_s, u"1000 - 10000"_s };
     const QStringList methods = { u"2 - (N-1)"_s, u"2 - (N/2)"_s, u"2 - sqr(N)"_s };
     for (std::size_t i = 0; i < form->Label1.size(); ++i)
         QCOMPARE(form->Label1[i]->text(), labels.at(qsizetype(i)));
@@ -280,15 +283,18 @@ void TestFormLayout::taskStatement()
     const QString text = form->Text1[0]->text();
     QCOMPARE(text.size(), 1316);
     verifyLines(text,
-        { u"dfcfbc932645202f"_s, u"3b0bcbc43ac31b02"_s, u"e70b82fff7facab5"_s, u"2e1ed536f4b966c7"_s,
-            u"c408fc498e3eb7c8"_s, u"7454291e84784864"_s, u"c878a74cafcc9b1d"_s, u"8c901774aa100667"_s,
-            u"a8dc4bfe05010424"_s, u"1a728e74a5f4bcd6"_s, u"3168fc3f4585d6ee"_s, u"3e41870a0efab4be"_s,
-            u"41e34dde414b6a04"_s, u"1a4b6f3c50ddca79"_s, u"7260fbd6c50fe1a0"_s, u"e4091b15f300d9ee"_s,
-            u"a688464dbb1dec96"_s, u"946615a59a8267d3"_s, u"f6c1515ece89b2ca"_s, u"e14212fba0d31619"_s,
-            u"f57f7a399e130522"_s, u"041719d7c9c89a38"_s });
+        { u"dfcfbc932645202f"_s, u"3b0bcbc43ac31b02"_s, u"e70b82fff7facab5"_s,
+            u"2e1ed536f4b966c7"_s, u"c408fc498e3eb7c8"_s, u"7454291e84784864"_s,
+            u"c878a74cafcc9b1d"_s, u"8c901774aa100667"_s, u"a8dc4bfe05010424"_s,
+            u"1a728e74a5f4bcd6"_s, u"3168fc3f4585d6ee"_s, u"3e41870a0efab4be"_s,
+            u"41e34dde414b6a04"_s, u"1a4b6f3c50ddca79"_s, u"7260fbd6c50fe1a0"_s,
+            u"e4091b15f300d9ee"_s, u"a688464dbb1dec96"_s, u"946615a59a8267d3"_s,
+            u"f6c1515ece89b2ca"_s, u"e14212fba0d31619"_s, u"f57f7a399e130522"_s,
+            u"041719d7c9c89a38"_s });
     const QStringList lines = text.chopped(2).split(u"\r\n"_s);
     QCOMPARE(lines.size(), 22);
-    QCOMPARE(lines.first(), u"Да се реализира проект, осъществяващ вътрешнопредметна връзка в Информатика."_s);
+    QCOMPARE(lines.first(),
+        u"Да се реализира проект, осъществяващ вътрешнопредметна връзка в Информатика."_s);
     QVERIFY(lines.at(2).contains(u"интервал.  Чрез"));
     for (int i = 0; i < lines.size(); ++i)
         QCOMPARE(lines.at(i).endsWith(u' '), i == 2);
@@ -316,10 +322,12 @@ void TestFormLayout::textBox()
 
     // Shown from its first line; scrolling reaches the last.
     QCOMPARE(box->verticalScrollBar()->value(), 0);
-    QVERIFY(box->cursorForPosition(QPoint(4, 4)).block().text().startsWith(u"Да се реализира проект"));
+    QVERIFY(
+        box->cursorForPosition(QPoint(4, 4)).block().text().startsWith(u"Да се реализира проект"));
     box->setFocus();
     QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
-    const QTextBlock bottom = box->cursorForPosition(QPoint(4, box->viewport()->height() - 4)).block();
+    const QTextBlock bottom
+        = box->cursorForPosition(QPoint(4, box->viewport()->height() - 4)).block();
     QVERIFY(bottom.blockNumber() >= 21);
     QVERIFY(bottom.blockNumber() == 22 || bottom.text() == u"Интервал [10000-100000] - брой 8363");
 }
@@ -333,12 +341,13 @@ void TestFormLayout::tabOrder_data()
     const QStringList none = { u"List1(0)"_s, u"Option1(0)"_s, u"List1(1)"_s, u"Option2(2)"_s,
         u"Text1(0)"_s, u"List1(0)"_s };
     QTest::newRow("Tab, no interval chosen") << -1 << true << none;
-    QTest::newRow("Tab, 100 - 1000 chosen")
-        << 2 << true
-        << QStringList { u"List1(0)"_s, u"Option1(2)"_s, u"List1(1)"_s, u"Option2(2)"_s, u"Text1(0)"_s };
+    QTest::newRow("Tab, 100 - 1000 chosen") << 2 << true
+                                            << QStringList { u"List1(0)"_s, u"Option1(2)"_s,
+                                                   u"List1(1)"_s, u"Option2(2)"_s, u"Text1(0)"_s };
     QTest::newRow("Shift+Tab, 1000 - 10000 chosen")
         << 3 << false
-        << QStringList { u"Option2(2)"_s, u"List1(1)"_s, u"Option1(3)"_s, u"List1(0)"_s, u"Text1(0)"_s };
+        << QStringList { u"Option2(2)"_s, u"List1(1)"_s, u"Option1(3)"_s, u"List1(0)"_s,
+               u"Text1(0)"_s };
 }
 
 void TestFormLayout::tabOrder()
@@ -352,8 +361,8 @@ void TestFormLayout::tabOrder()
     form->Text1[0]->setFocus(Qt::TabFocusReason);
     QStringList visited;
     for (qsizetype i = 0; i < visits.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
-            forward ? Qt::NoModifier : Qt::ShiftModifier);
+        QTest::keyClick(
+            QApplication::focusWidget(), Qt::Key_Tab, forward ? Qt::NoModifier : Qt::ShiftModifier);
         visited.append(focusedName(*form));
     }
     QCOMPARE(visited, visits);
@@ -392,7 +401,8 @@ void TestFormLayout::groupChosenFromCode()
         visited.append(focusedName(*form));
     }
     QCOMPARE(visited,
-        QStringList({ u"List1(0)"_s, u"Option1(2)"_s, u"List1(1)"_s, u"Option2(2)"_s, u"Text1(0)"_s }));
+        QStringList(
+            { u"List1(0)"_s, u"Option1(2)"_s, u"List1(1)"_s, u"Option2(2)"_s, u"Text1(0)"_s }));
 }
 
 void TestFormLayout::hiddenAfterUse()
@@ -426,8 +436,10 @@ void TestFormLayout::readableOnADarkDesktop()
         const QWidget* widget = control(*form, QString::fromLatin1(d.name));
         const QPalette& palette = widget->palette();
         if (d.background) {
-            const double ratio = contrast(palette.color(widget->foregroundRole()), QColor(d.background));
-            QVERIFY2(ratio >= 4.5, qPrintable(u"%1: %2"_s.arg(QLatin1StringView(d.name)).arg(ratio)));
+            const double ratio
+                = contrast(palette.color(widget->foregroundRole()), QColor(d.background));
+            QVERIFY2(
+                ratio >= 4.5, qPrintable(u"%1: %2"_s.arg(QLatin1StringView(d.name)).arg(ratio)));
         } else {
             QCOMPARE(palette.color(QPalette::Base), QColor(0x20, 0x20, 0x20));
             QCOMPARE(palette.color(QPalette::Text), QColor(0xee, 0xee, 0xee));
@@ -442,8 +454,10 @@ void TestFormLayout::timeLabels_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QRect>("band"); // in twips, from the window's top-left corner
     // Between the bottom of the lists and the top of Frame2, beside the heading "Алгоритъм".
-    QTest::newRow("stored side, under List1(0)") << 0 << QRect(2520, 1755, 3585 - 2520, 2280 - 1755);
-    QTest::newRow("computed side, under List1(1)") << 1 << QRect(5430, 1755, 6495 - 5430, 2280 - 1755);
+    QTest::newRow("stored side, under List1(0)")
+        << 0 << QRect(2520, 1755, 3585 - 2520, 2280 - 1755);
+    QTest::newRow("computed side, under List1(1)")
+        << 1 << QRect(5430, 1755, 6495 - 5430, 2280 - 1755);
 }
 
 // The measured times, added to the design: inside their bands and clear of every designed
@@ -459,8 +473,11 @@ void TestFormLayout::timeLabels()
     QVERIFY(label->isVisible());
     QCOMPARE(label->parentWidget(), form.get());
     const QRect pixels(band.left() / 15, band.top() / 15, band.width() / 15, band.height() / 15);
-    QVERIFY2(pixels.contains(label->geometry()), qPrintable(u"%1,%2 %3x%4"_s.arg(label->x())
-                                                      .arg(label->y()).arg(label->width()).arg(label->height())));
+    QVERIFY2(pixels.contains(label->geometry()),
+        qPrintable(u"%1,%2 %3x%4"_s.arg(label->x())
+                       .arg(label->y())
+                       .arg(label->width())
+                       .arg(label->height())));
     for (const Designed& d : design) {
         const QWidget* widget = control(*form, QString::fromLatin1(d.name));
         const QRect area(widget->mapTo(form.get(), QPoint(0, 0)), widget->size());
@@ -488,7 +505,8 @@ void TestFormLayout::timeLabels()
         }
     }
     QVERIFY(last >= first);
-    QVERIFY2(first > 0 && last < shot.width() - 1, qPrintable(u"ink from %1 to %2"_s.arg(first).arg(last)));
+    QVERIFY2(first > 0 && last < shot.width() - 1,
+        qPrintable(u"ink from %1 to %2"_s.arg(first).arg(last)));
     QVERIFY(std::abs(first - (shot.width() - 1 - last)) <= 2 * scaleFactor());
 }
 

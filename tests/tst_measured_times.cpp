@@ -142,9 +142,10 @@ void TestMeasuredTimes::describeTheSearch()
     const QString before = QString::fromUtf8(texts::spoken::computedTimeBefore)
         + QString::fromUtf8(texts::methodCaptions[method]) + u": ";
     const QString after = QString::fromUtf8(texts::spoken::computedTimeAfter);
-    QVERIFY2(description.startsWith(before) && description.endsWith(after),
-        qPrintable(description));
-    QString count = description.mid(before.size(), description.size() - before.size() - after.size());
+    QVERIFY2(
+        description.startsWith(before) && description.endsWith(after), qPrintable(description));
+    QString count
+        = description.mid(before.size(), description.size() - before.size() - after.size());
     count.remove(u'\u00a0');
     QCOMPARE(count, QString::number(operations));
 }

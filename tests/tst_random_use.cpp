@@ -22,8 +22,7 @@ constexpr std::uint64_t defaultSeed = 20261208; // any fixed value: the same use
 constexpr int twoChosen = -2;
 
 // The index of the one chosen button of a group, -1 for none, twoChosen for more than one.
-template <std::size_t N>
-int chosenIn(const std::array<OptionButton*, N>& group)
+template <std::size_t N> int chosenIn(const std::array<OptionButton*, N>& group)
 {
     int chosen = -1;
     for (std::size_t i = 0; i < N; ++i) {
@@ -236,7 +235,8 @@ QString TestRandomUse::brokenInvariant(const MainForm& form) const
     }
     for (const QLabel* time : form.Label2) {
         if (time->isVisible() != (interval >= 0))
-            return u"a measured time is %1"_s.arg(interval < 0 ? u"shown before any interval"_s : u"hidden"_s);
+            return u"a measured time is %1"_s.arg(
+                interval < 0 ? u"shown before any interval"_s : u"hidden"_s);
     }
     // What the box shows is its text, with each CR LF as a line break: typing changed nothing.
     QString shown = text;

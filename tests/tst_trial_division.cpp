@@ -62,8 +62,8 @@ void TestTrialDivision::designedBounds_data()
         }
     }
     // Around the switch to the square root, perfect squares and the largest candidate.
-    const int squareRoot[][2] = { { 5, 2 }, { 6, 3 }, { 9, 4 }, { 25, 6 }, { 99, 11 },
-        { 100, 11 }, { 110, 11 }, { 111, 12 }, { 1000, 33 }, { 9999, 101 }, { 10000, 101 } };
+    const int squareRoot[][2] = { { 5, 2 }, { 6, 3 }, { 9, 4 }, { 25, 6 }, { 99, 11 }, { 100, 11 },
+        { 110, 11 }, { 111, 12 }, { 1000, 33 }, { 9999, 101 }, { 10000, 101 } };
     for (const auto& [n, bound] : squareRoot)
         QTest::addRow("N=%d, square-root bound", n) << Method::SquareRoot << n << bound;
     // Halves round to the even neighbour.
@@ -117,7 +117,8 @@ void TestTrialDivision::divisorTest()
     QFETCH(int, n);
     QFETCH(int, bound);
     QFETCH(bool, noDivisor);
-    QCOMPARE(primes::hasNoDivisorUpTo(static_cast<std::int16_t>(n), static_cast<std::int16_t>(bound)),
+    QCOMPARE(
+        primes::hasNoDivisorUpTo(static_cast<std::int16_t>(n), static_cast<std::int16_t>(bound)),
         noDivisor);
 }
 
@@ -159,7 +160,8 @@ void TestTrialDivision::primesOfInterval()
 // The window never passes such indices; the search still answers with nothing.
 void TestTrialDivision::indicesOutsideTheTables()
 {
-    for (const auto& [interval, method] : { std::pair<int, int> { -1, 2 }, { 4, 2 }, { 0, -1 }, { 3, 3 } }) {
+    for (const auto& [interval, method] :
+        { std::pair<int, int> { -1, 2 }, { 4, 2 }, { 0, -1 }, { 3, 3 } }) {
         const auto i = static_cast<std::int16_t>(interval);
         const auto m = static_cast<std::int16_t>(method);
         QVERIFY(primes::findPrimes(i, m).primes.empty() && primes::remainderOperations(i, m) == 0);

@@ -8,6 +8,8 @@
 
 namespace texts {
 
+// clang-format off
+
 inline constexpr char windowTitleEnd[] = "Информатика - прости числа";
 // The caption is the homepage, two blanks, then the title's end.
 inline constexpr char titleSeparator[] = "  ";
@@ -96,5 +98,6 @@ inline constexpr char computedTimeBefore[]
     = "Последователно: време за изчисляване на простите числа с алгоритъм ";
 inline constexpr char computedTimeAfter[] = " проверки за делимост.";
 } // namespace spoken
+// clang-format on
 
 } // namespace texts
