@@ -97,6 +97,12 @@ inline constexpr char storedTimeDescription[]
 inline constexpr char computedTimeBefore[]
     = "Последователно: време за изчисляване на простите числа с алгоритъм ";
 inline constexpr char computedTimeAfter[] = " проверки за делимост.";
+
+// Read out once after an interval click, where Qt can: the summary without its line end, then
+// "<stored><time><computed><time><end>".
+inline constexpr char announcedStored[] = ". Директно ";
+inline constexpr char announcedComputed[] = ", последователно ";
+inline constexpr char announcedEnd[] = ".";
 } // namespace spoken
 // clang-format on
 
