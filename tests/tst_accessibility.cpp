@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What a screen reader and a keyboard-only user get from the window: the names, roles, states
-// and descriptions Qt's accessibility interface reports, a session driven by real key events
-// alone, and a focus mark that can be seen.
+// and descriptions Qt's accessibility interface reports, the events it sends while the user
+// works, a session driven by real key events alone, and a focus mark that can be seen.
 
 #include "form_fixture.h"
 
 #include <QAccessible>
+#include <QAccessibleBridge>
 #include <QFrame>
 #include <QLabel>
+#include <QMetaEnum>
+#include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 
@@ -41,6 +44,117 @@ void collect(QAccessibleInterface* root, QList<QAccessibleInterface*>& all)
     }
 }
 
+// One event Qt sent towards assistive technology.
+struct Heard {
+    QAccessible::Event type;
+    QObject* object;
+    int child; // the row of a list, -1 for the object itself
+};
+
+// Records the events Qt sends towards a screen reader, for as long as it lives.
+class EventRecorder {
+public:
+    EventRecorder()
+    {
+        heard_.clear();
+        listening_ = true;
+    }
+    ~EventRecorder()
+    {
+        for (const QMetaObject::Connection& connection : std::as_const(connections_))
+            QObject::disconnect(connection);
+        listening_ = false;
+        heard_.clear();
+    }
+    EventRecorder(const EventRecorder&) = delete;
+    EventRecorder& operator=(const EventRecorder&) = delete;
+
+    // A list view reports its rows only while a screen reader is connected, never offscreen.
+    // Then each move of its current item is a Focus event for that row, which a screen reader
+    // presents as the focus arriving there, and each newly selected row a SelectionAdd event.
+    // Both come from the view's selection model; offscreen they are taken from there.
+    void watch(QAbstractItemView* view)
+    {
+        if (QAccessible::isActive())
+            return; // Qt sends them itself
+        QItemSelectionModel* rows = view->selectionModel();
+        connections_.append(QObject::connect(
+            rows, &QItemSelectionModel::currentChanged, view, [view](const QModelIndex& current) {
+                if (current.isValid())
+                    heard_.append({ QAccessible::Focus, view, current.row() });
+            }));
+        connections_.append(QObject::connect(rows, &QItemSelectionModel::selectionChanged, view,
+            [view](const QItemSelection& selected) {
+                for (const QModelIndex& index : selected.indexes())
+                    heard_.append({ QAccessible::SelectionAdd, view, index.row() });
+            }));
+    }
+
+    QList<Heard> about(const QObject* object) const
+    {
+        QList<Heard> found;
+        for (const Heard& heard : std::as_const(heard_)) {
+            if (heard.object == object)
+                found.append(heard);
+        }
+        return found;
+    }
+    static void record(QAccessibleEvent* event)
+    {
+        if (!listening_)
+            return;
+        heard_.append({ event->type(), event->object(), event->child() });
+    }
+
+private:
+    QList<QMetaObject::Connection> connections_;
+    static inline QList<Heard> heard_;
+    static inline bool listening_ = false;
+};
+
+// Where Qt hands its events to a screen reader's adaptor (on Linux, the AT-SPI bridge). Qt passes
+// every event it sends to each such bridge, with or without a screen reader connected.
+class RecordingBridge : public QAccessibleBridge {
+public:
+    void setRootObject(QAccessibleInterface*) override { }
+    void notifyAccessibilityUpdate(QAccessibleEvent* event) override
+    {
+        EventRecorder::record(event);
+    }
+};
+
+class RecordingBridgePlugin : public QAccessibleBridgePlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "recording_bridge.json")
+public:
+    QAccessibleBridge* create(const QString&) override
+    {
+        // Qt owns the bridge but offscreen never deletes it; kept here, it is not a leak.
+        bridge_ = new RecordingBridge;
+        return bridge_;
+    }
+
+private:
+    RecordingBridge* bridge_ = nullptr;
+};
+
+// Events that tell a screen reader the focus, or the item it reads as the active one, moved.
+bool movesFocus(const Heard& heard)
+{
+    return heard.type == QAccessible::Focus || heard.type == QAccessible::ActiveDescendantChanged;
+}
+
+QString describe(const QList<Heard>& events)
+{
+    QStringList lines;
+    for (const Heard& heard : events) {
+        lines.append(
+            QString::fromLatin1(QMetaEnum::fromType<QAccessible::Event>().valueToKey(heard.type))
+            + u" child "_s + QString::number(heard.child));
+    }
+    return lines.join(u", "_s);
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -54,6 +168,10 @@ private Q_SLOTS:
     void everyShowingControlIsNamed();
     void hiddenControlsExposeNothing();
     void keyboardOnlySession();
+    void otherListIsNotAnnounced_data();
+    void otherListIsNotAnnounced();
+    void otherListContinuesFromTheSelection_data();
+    void otherListContinuesFromTheSelection();
     void focusIsVisible_data();
     void focusIsVisible();
 
@@ -244,6 +362,115 @@ void TestAccessibility::keyboardOnlySession()
     QCOMPARE(focused()->text(QAccessible::Name), u"Последователно"_s);
 }
 
+void TestAccessibility::otherListIsNotAnnounced_data()
+{
+    QTest::addColumn<int>("list"); // the one the user is in
+    QTest::addColumn<QList<int>>("keys"); // empty: a mouse click on the row instead
+    QTest::addColumn<int>("row");
+
+    using K = QList<int>;
+    for (int list = 0; list < 2; ++list) {
+        const char* side = list == 0 ? "left" : "right";
+        QTest::addRow("%s list: Down", side) << list << K { Qt::Key_Down } << 0;
+        QTest::addRow("%s list: Down, Down, Down", side)
+            << list << K { Qt::Key_Down, Qt::Key_Down, Qt::Key_Down } << 2;
+        QTest::addRow("%s list: End, Up", side) << list << K { Qt::Key_End, Qt::Key_Up } << 19;
+        QTest::addRow("%s list: a click on a row", side) << list << K {} << 5;
+    }
+}
+
+// Selecting a row in one list selects it in the other, and a screen reader must hear of that
+// only as a selection: an event that moves the focus or the active item in the other list is
+// read out as the user having jumped there.
+void TestAccessibility::otherListIsNotAnnounced()
+{
+    QFETCH(int, list);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, row);
+
+    form->Option1[1]->click(); // 10 - 100: 21 rows
+    ListBox* used = form->List1[static_cast<std::size_t>(list)];
+    ListBox* other = form->List1[static_cast<std::size_t>(1 - list)];
+    if (!keys.isEmpty())
+        used->setFocus(Qt::TabFocusReason);
+    EventRecorder recorder;
+    recorder.watch(used);
+    recorder.watch(other);
+    if (keys.isEmpty()) {
+        clickRow(used, row);
+    } else {
+        for (const int key : keys)
+            QTest::keyClick(used, static_cast<Qt::Key>(key));
+    }
+    QVERIFY(used->hasFocus());
+    QCOMPARE(other->selectedRow(), row);
+
+    // The list in use reads out its new row, the first Down included (entering the list made the
+    // first row current without selecting it).
+    const QList<Heard> inUse = recorder.about(used);
+    QVERIFY2(std::any_of(inUse.begin(), inUse.end(),
+                 [row](const Heard& h) { return movesFocus(h) && h.child == row; }),
+        qPrintable(describe(inUse)));
+
+    const QList<Heard> fromOther = recorder.about(other);
+    QVERIFY2(std::none_of(fromOther.begin(), fromOther.end(), movesFocus),
+        qPrintable(describe(fromOther)));
+    QVERIFY2(std::any_of(fromOther.begin(), fromOther.end(),
+                 [row](const Heard& h) {
+                     return h.type == QAccessible::SelectionAdd && h.child == row;
+                 }),
+        qPrintable(describe(fromOther)));
+}
+
+void TestAccessibility::otherListContinuesFromTheSelection_data()
+{
+    QTest::addColumn<int>("list"); // the one the user selects in first
+    QTest::addColumn<bool>("byMouse"); // how the user then goes to the other list
+    QTest::newRow("left, then Tab to the right") << 0 << false;
+    QTest::newRow("right, then Shift+Tab to the left") << 1 << false;
+    QTest::newRow("left, then a click on the right one's scroll bar") << 0 << true;
+    QTest::newRow("right, then a click on the left one's scroll bar") << 1 << true;
+}
+
+// The other list kept its current item where it was; on entering it, the screen reader reads the
+// selected row and the arrow keys go on from there, as they would had the user selected it there.
+void TestAccessibility::otherListContinuesFromTheSelection()
+{
+    QFETCH(int, list);
+    QFETCH(bool, byMouse);
+
+    form->Option1[1]->click();
+    ListBox* first = form->List1[static_cast<std::size_t>(list)];
+    ListBox* other = form->List1[static_cast<std::size_t>(1 - list)];
+    first->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(first, Qt::Key_Down);
+    QCOMPARE(other->selectedRow(), 3);
+
+    if (byMouse) {
+        // On its scroll bar: the list takes the focus, but the click picks no row of its own.
+        QScrollBar* bar = other->verticalScrollBar();
+        QVERIFY(bar->isVisible());
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->rect().center());
+    } else {
+        const int tabs = 2; // the interval group lies between the two lists
+        for (int i = 0; i < tabs; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                list == 0 ? Qt::NoModifier : Qt::ShiftModifier);
+        }
+        // What a screen reader reads on arrival: the list's focused row.
+        QAccessibleInterface* row = accessible(other)->focusChild();
+        QVERIFY(row);
+        QCOMPARE(row->text(QAccessible::Name), u"19"_s);
+    }
+    QVERIFY(other->hasFocus());
+    QCOMPARE(other->selectedRow(), 3);
+
+    QTest::keyClick(other, Qt::Key_Down);
+    QCOMPARE(form->List1[0]->selectedRow(), 4);
+    QCOMPARE(form->List1[1]->selectedRow(), 4);
+}
+
 void TestAccessibility::focusIsVisible_data()
 {
     QTest::addColumn<QString>("name");
@@ -295,5 +522,6 @@ void TestAccessibility::focusIsVisible()
         qPrintable(u"%1 of %2 outline pixels changed"_s.arg(changed).arg(outline)));
 }
 
+Q_IMPORT_PLUGIN(RecordingBridgePlugin)
 QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -78,7 +78,28 @@ void ListBox::setSelectedRow(int row)
         clearSelection();
         return;
     }
-    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    const QModelIndex index = model()->index(row, 0);
+    if (hasFocus())
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    else
+        selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+void ListBox::currentToSelection()
+{
+    const int row = selectedRow();
+    if (row >= 0 && row != currentRow())
+        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+void ListBox::focusInEvent(QFocusEvent* event)
+{
+    // Before Qt's own handling, which would make the first row current. A click on a row makes
+    // that row current itself; catching up first would have the old row read out on the way.
+    if (event->reason() != Qt::MouseFocusReason)
+        currentToSelection();
+    QListWidget::focusInEvent(event);
 }
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(
@@ -96,11 +117,17 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(
 
 void ListBox::keyPressEvent(QKeyEvent* event)
 {
+    // Entered by a click that picked no row (on the scroll bar), the list has not caught up yet.
+    currentToSelection();
     // Tabbing in makes the first row current without selecting it; the first arrow press then
     // selects that row instead of skipping past it.
     const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
     if (arrow && event->modifiers() == Qt::NoModifier && selectedRow() < 0 && count() > 0) {
-        setSelectedRow(currentRow() >= 0 ? currentRow() : 0);
+        const int row = currentRow() >= 0 ? currentRow() : 0;
+        // Screen readers hear of a row when it becomes current, not when it becomes selected:
+        // the row made current on entry is made current anew, so that this press is heard.
+        selectionModel()->clearCurrentIndex();
+        setSelectedRow(row);
         event->accept();
         return;
     }

@@ -32,6 +32,11 @@ private:
 };
 
 // A single-selection list whose selected row is its selection, never merely Qt's current item.
+//
+// Its current item moves only while it has the focus: Qt tells screen readers that a list's
+// current item moved as if the focus had gone there, so a list set from the other one would be
+// announced while the user is still in the other one. The current item catches up with the
+// selection when the list is entered, so the keyboard goes on from the selected row.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -39,8 +44,8 @@ public:
 
     // 0-based selected row, -1 for none.
     int selectedRow() const;
-    // Selects `row` (or nothing for -1) and scrolls to it; selecting the row already selected
-    // changes nothing and emits nothing.
+    // Selects `row` (or nothing for -1) and scrolls to it, moving the current item only if the
+    // list has the focus; selecting the row already selected changes nothing and emits nothing.
     void setSelectedRow(int row);
 
 Q_SIGNALS:
@@ -50,7 +55,11 @@ Q_SIGNALS:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(
         const QModelIndex& index, const QEvent* event = nullptr) const override;
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void currentToSelection();
 };
 
 // An option button that reacts to a click anywhere on its rectangle, and whose arrow keys choose
