@@ -9,6 +9,9 @@
 
 #include <QAccessible>
 #include <QAccessibleBridge>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 #include <QFrame>
 #include <QLabel>
 #include <QMetaEnum>
@@ -49,6 +52,8 @@ struct Heard {
     QAccessible::Event type;
     QObject* object;
     int child; // the row of a list, -1 for the object itself
+    QString message; // what an announcement asks to be read
+    int politeness = -1;
 };
 
 // Records the events Qt sends towards a screen reader, for as long as it lives.
@@ -81,12 +86,12 @@ public:
         connections_.append(QObject::connect(
             rows, &QItemSelectionModel::currentChanged, view, [view](const QModelIndex& current) {
                 if (current.isValid())
-                    heard_.append({ QAccessible::Focus, view, current.row() });
+                    heard_.append({ QAccessible::Focus, view, current.row(), {} });
             }));
         connections_.append(QObject::connect(rows, &QItemSelectionModel::selectionChanged, view,
             [view](const QItemSelection& selected) {
                 for (const QModelIndex& index : selected.indexes())
-                    heard_.append({ QAccessible::SelectionAdd, view, index.row() });
+                    heard_.append({ QAccessible::SelectionAdd, view, index.row(), {} });
             }));
     }
 
@@ -99,11 +104,29 @@ public:
         }
         return found;
     }
+    QList<Heard> ofType(QAccessible::Event type) const
+    {
+        QList<Heard> found;
+        for (const Heard& heard : std::as_const(heard_)) {
+            if (heard.type == type)
+                found.append(heard);
+        }
+        return found;
+    }
+
     static void record(QAccessibleEvent* event)
     {
         if (!listening_)
             return;
-        heard_.append({ event->type(), event->object(), event->child() });
+        Heard heard { event->type(), event->object(), event->child(), {} };
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event->type() == QAccessible::Announcement) {
+            const auto* announcement = static_cast<const QAccessibleAnnouncementEvent*>(event);
+            heard.message = announcement->message();
+            heard.politeness = static_cast<int>(announcement->politeness());
+        }
+#endif
+        heard_.append(heard);
     }
 
 private:
@@ -172,6 +195,8 @@ private Q_SLOTS:
     void otherListIsNotAnnounced();
     void otherListContinuesFromTheSelection_data();
     void otherListContinuesFromTheSelection();
+    void intervalIsAnnounced_data();
+    void intervalIsAnnounced();
     void focusIsVisible_data();
     void focusIsVisible();
 
@@ -469,6 +494,41 @@ void TestAccessibility::otherListContinuesFromTheSelection()
     QTest::keyClick(other, Qt::Key_Down);
     QCOMPARE(form->List1[0]->selectedRow(), 4);
     QCOMPARE(form->List1[1]->selectedRow(), 4);
+}
+
+void TestAccessibility::intervalIsAnnounced_data()
+{
+    QTest::addColumn<int>("before"); // interval chosen before, -1 for none
+    QTest::addColumn<int>("interval");
+    QTest::newRow("first choice, 10 - 100") << -1 << 1;
+    QTest::newRow("1000 - 10000 after 1 - 10") << 0 << 3;
+    QTest::newRow("the same interval again") << 2 << 2;
+}
+
+// The summary changes where the user is not: a screen reader is asked to read it once, politely,
+// and nothing else in the session asks it to.
+void TestAccessibility::intervalIsAnnounced()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QSKIP("Qt before 6.8 has no announcement event: the summary is heard in the text box only");
+#else
+    QFETCH(int, before);
+    QFETCH(int, interval);
+
+    if (before >= 0)
+        clickOption(form->Option1[static_cast<std::size_t>(before)]);
+    EventRecorder recorder;
+    clickOption(form->Option1[static_cast<std::size_t>(interval)]);
+    clickOption(form->Option2[0]);
+    clickRow(form->List1[1], 1);
+
+    const QList<Heard> announced = recorder.ofType(QAccessible::Announcement);
+    QCOMPARE(announced.size(), 1);
+    QCOMPARE(announced.first().object, static_cast<QObject*>(form.get()));
+    QCOMPARE(announced.first().message, expectedSummary(interval).chopped(2)); // no CR LF
+    QCOMPARE(announced.first().politeness,
+        static_cast<int>(QAccessible::AnnouncementPoliteness::Polite));
+#endif
 }
 
 void TestAccessibility::focusIsVisible_data()

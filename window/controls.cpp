@@ -4,6 +4,10 @@
 #include "controls.h"
 
 #include <QAbstractListModel>
+#include <QAccessible>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
@@ -190,6 +194,19 @@ void TextBox::setText(const QString& text)
     // removed and the new one inserted; an event of our own would have it announced twice.
     setPlainText(shown);
     verticalScrollBar()->setValue(0);
+}
+
+void announce(QWidget* source, const QString& text)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(source, text);
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#else
+    // No way to ask for speech away from the focus; a fake focus or name change would mislead.
+    Q_UNUSED(source);
+    Q_UNUSED(text);
+#endif
 }
 
 namespace {

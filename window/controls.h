@@ -88,6 +88,11 @@ private:
     QString text_;
 };
 
+// Asks screen readers to read `text` once, politely (when they have finished what they are
+// saying), on behalf of `source`, without moving the focus. Needs Qt 6.8. Built with an older Qt
+// (Debian 12 has 6.4) it does nothing, and the user hears the text on going to where it is shown.
+void announce(QWidget* source, const QString& text);
+
 // A borderless frame that holds one group of option buttons. Screen readers meet it as a named
 // group, so that entering it says which choice the buttons make; a plain QFrame would be an
 // anonymous border.

@@ -337,6 +337,8 @@ void MainForm::Option1_Click(std::int16_t Index)
         % QString::fromUtf8(texts::lineEnd));
     measured_.computedNanoseconds = nanosecondsOf([this] { FindPrimes(); });
     showMeasured();
+    // The result changes away from the focus: have it read out (Qt 6.8 and later).
+    announce(this, Text1[0]->text().trimmed());
 }
 
 void MainForm::Option2_Click(std::int16_t Index) { MethodIndex = Index; }
