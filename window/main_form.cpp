@@ -331,14 +331,17 @@ void MainForm::Option1_Click(std::int16_t Index)
             rows.append(stored->text(i));
         List1[0]->addItems(rows);
     });
-    Text1[0]->setText(QString::fromUtf8(texts::summaryBefore)
+    const QString summary = QString::fromUtf8(texts::summaryBefore)
         % QString::fromUtf8(texts::intervalCaptions[static_cast<std::size_t>(Index)])
-        % QString::fromUtf8(texts::summaryBetween) % QString::number(n)
-        % QString::fromUtf8(texts::lineEnd));
+        % QString::fromUtf8(texts::summaryBetween) % QString::number(n);
+    Text1[0]->setText(summary % QString::fromUtf8(texts::lineEnd));
     measured_.computedNanoseconds = nanosecondsOf([this] { FindPrimes(); });
     showMeasured();
-    // The result changes away from the focus: have it read out (Qt 6.8 and later).
-    announce(this, Text1[0]->text().trimmed());
+    // The result changes away from the focus: have it read out once (Qt 6.8 and later).
+    announce(this,
+        summary % QString::fromUtf8(texts::spoken::announcedStored) % Label2[0]->text()
+            % QString::fromUtf8(texts::spoken::announcedComputed) % Label2[1]->text()
+            % QString::fromUtf8(texts::spoken::announcedEnd));
 }
 
 void MainForm::Option2_Click(std::int16_t Index) { MethodIndex = Index; }
