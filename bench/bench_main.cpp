@@ -68,8 +68,8 @@ void baseline(benchmark::State& state)
 // real interval click, and its time is the window's own figure for that side.
 void clickAndRead(benchmark::State& state, std::int16_t method, qint64 MainForm::Measured::*side)
 {
-    form->Option2.at(static_cast<std::size_t>(method))->click();
-    QAbstractButton* option = form->Option1.at(static_cast<std::size_t>(intervalOf(state)));
+    form->option2().at(static_cast<std::size_t>(method))->click();
+    QAbstractButton* option = form->option1().at(static_cast<std::size_t>(intervalOf(state)));
     for (auto _ : state) {
         option->click();
         state.SetIterationTime(static_cast<double>(form->measured().*side) * 1e-9);
@@ -92,8 +92,8 @@ void computedSide(benchmark::State& state)
 // A whole interval click on the real window, until it has laid out and painted the result.
 void click(benchmark::State& state)
 {
-    form->Option2.at(static_cast<std::size_t>(methodOf(state)))->click();
-    QAbstractButton* option = form->Option1.at(static_cast<std::size_t>(intervalOf(state)));
+    form->option2().at(static_cast<std::size_t>(methodOf(state)))->click();
+    QAbstractButton* option = form->option1().at(static_cast<std::size_t>(intervalOf(state)));
     for (auto _ : state) {
         option->click();
         QCoreApplication::processEvents();

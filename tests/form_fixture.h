@@ -64,27 +64,10 @@ inline QStringList rowsOf(const QAbstractItemView* list)
     return rows;
 }
 
-// A control by the name the design gives it: "List1(0)", "Frame2", ...
+// A control by the name the design gives it, its objectName: "List1(0)", "Frame2", ...
 inline QWidget* control(const MainForm& form, const QString& name)
 {
-    const qsizetype open = name.indexOf(u'(');
-    const QString array = name.left(open);
-    const auto i = open < 0 ? 0 : static_cast<std::size_t>(name.mid(open + 1, 1).toInt());
-    if (array == u"Text1")
-        return form.Text1.at(i);
-    if (array == u"Label1")
-        return form.Label1.at(i);
-    if (array == u"List1")
-        return form.List1.at(i);
-    if (array == u"List2")
-        return form.List2.at(i);
-    if (array == u"Option1")
-        return form.Option1.at(i);
-    if (array == u"Option2")
-        return form.Option2.at(i);
-    if (array == u"Frame1")
-        return form.Frame1;
-    return array == u"Frame2" ? form.Frame2 : nullptr;
+    return form.findChild<QWidget*>(name);
 }
 
 // A click where a person clicks: on the row's middle, scrolled into view first.

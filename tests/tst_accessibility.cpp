@@ -287,7 +287,7 @@ void TestAccessibility::everyShowingControlIsNamed()
                 continue;
             const bool isControl = qobject_cast<QLabel*>(widget) || qobject_cast<QListView*>(widget)
                 || qobject_cast<TextBox*>(widget) || qobject_cast<OptionButton*>(widget)
-                || widget == form->Frame1 || widget == form->Frame2;
+                || widget == form->frame1() || widget == form->frame2();
             if (!isControl)
                 continue;
             if (iface->state().invisible) {
@@ -303,10 +303,10 @@ void TestAccessibility::everyShowingControlIsNamed()
             QSet<QObject*>(expectedHidden.begin(), expectedHidden.end()));
     };
     const QList<QObject*> hidden
-        = { form->Text1[1], form->List2[0], form->List2[1], form->List2[2], form->List2[3] };
+        = { form->text1()[1], form->list2()[0], form->list2()[1], form->list2()[2], form->list2()[3] };
     // The two measured times show, named by their text, once an interval has been chosen.
-    walk(22 - 5, hidden + QList<QObject*> { form->Label2[0], form->Label2[1] });
-    clickOption(form->Option1[2]);
+    walk(22 - 5, hidden + QList<QObject*> { form->label2()[0], form->label2()[1] });
+    clickOption(form->option1()[2]);
     walk(22 - 5 + 2, hidden);
 }
 
@@ -314,8 +314,8 @@ void TestAccessibility::everyShowingControlIsNamed()
 // the tree must find them marked invisible (not "showing"), unnamed and undescribed.
 void TestAccessibility::hiddenControlsExposeNothing()
 {
-    QList<QWidget*> hidden { form->Text1[1] };
-    hidden.append(QList<QWidget*>(form->List2.begin(), form->List2.end()));
+    QList<QWidget*> hidden { form->text1()[1] };
+    hidden.append(QList<QWidget*>(form->list2().begin(), form->list2().end()));
     for (QWidget* widget : hidden) {
         QAccessibleInterface* iface = accessible(widget);
         QVERIFY(iface->state().invisible);
@@ -335,7 +335,7 @@ void TestAccessibility::keyboardOnlySession()
         QAccessibleInterface* iface = accessible(QApplication::focusWidget());
         return iface->state().focused ? iface : nullptr;
     };
-    form->Text1[0]->setFocus(Qt::TabFocusReason);
+    form->text1()[0]->setFocus(Qt::TabFocusReason);
     QVERIFY(focused());
     QCOMPARE(focused()->text(QAccessible::Name), u"Условие и резултат"_s);
     QVERIFY(focused()->state().readOnly);
@@ -380,7 +380,7 @@ void TestAccessibility::keyboardOnlySession()
 
     // Back to the text box, which now reads the summary instead of the task statement.
     press(Qt::Key_Tab);
-    QCOMPARE(focused()->object(), form->Text1[0]);
+    QCOMPARE(focused()->object(), form->text1()[0]);
     QCOMPARE(readText(focused()), u"В интервала 100 - 1000 броя прости числа е: 143\n"_s);
     press(Qt::Key_Tab, Qt::ShiftModifier);
     press(Qt::Key_Tab, Qt::ShiftModifier);
@@ -413,9 +413,9 @@ void TestAccessibility::otherListIsNotAnnounced()
     QFETCH(QList<int>, keys);
     QFETCH(int, row);
 
-    form->Option1[1]->click(); // 10 - 100: 21 rows
-    ListBox* used = form->List1[static_cast<std::size_t>(list)];
-    ListBox* other = form->List1[static_cast<std::size_t>(1 - list)];
+    form->option1()[1]->click(); // 10 - 100: 21 rows
+    ListBox* used = form->list1()[static_cast<std::size_t>(list)];
+    ListBox* other = form->list1()[static_cast<std::size_t>(1 - list)];
     if (!keys.isEmpty())
         used->setFocus(Qt::TabFocusReason);
     EventRecorder recorder;
@@ -464,9 +464,9 @@ void TestAccessibility::otherListContinuesFromTheSelection()
     QFETCH(int, list);
     QFETCH(bool, byMouse);
 
-    form->Option1[1]->click();
-    ListBox* first = form->List1[static_cast<std::size_t>(list)];
-    ListBox* other = form->List1[static_cast<std::size_t>(1 - list)];
+    form->option1()[1]->click();
+    ListBox* first = form->list1()[static_cast<std::size_t>(list)];
+    ListBox* other = form->list1()[static_cast<std::size_t>(1 - list)];
     first->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(first, Qt::Key_Down);
@@ -492,8 +492,8 @@ void TestAccessibility::otherListContinuesFromTheSelection()
     QCOMPARE(other->selectedRow(), 3);
 
     QTest::keyClick(other, Qt::Key_Down);
-    QCOMPARE(form->List1[0]->selectedRow(), 4);
-    QCOMPARE(form->List1[1]->selectedRow(), 4);
+    QCOMPARE(form->list1()[0]->selectedRow(), 4);
+    QCOMPARE(form->list1()[1]->selectedRow(), 4);
 }
 
 void TestAccessibility::intervalIsAnnounced_data()
@@ -517,19 +517,19 @@ void TestAccessibility::intervalIsAnnounced()
     QFETCH(int, interval);
 
     if (before >= 0)
-        clickOption(form->Option1[static_cast<std::size_t>(before)]);
+        clickOption(form->option1()[static_cast<std::size_t>(before)]);
     EventRecorder recorder;
-    clickOption(form->Option1[static_cast<std::size_t>(interval)]);
-    clickOption(form->Option2[0]);
-    clickRow(form->List1[1], 1);
+    clickOption(form->option1()[static_cast<std::size_t>(interval)]);
+    clickOption(form->option2()[0]);
+    clickRow(form->list1()[1], 1);
 
     const QList<Heard> announced = recorder.ofType(QAccessible::Announcement);
     QCOMPARE(announced.size(), 1);
     QCOMPARE(announced.first().object, static_cast<QObject*>(form.get()));
     // The summary without its CR LF, then both times as the labels show them.
     QCOMPARE(announced.first().message,
-        expectedSummary(interval).chopped(2) + u". Директно "_s + form->Label2[0]->text()
-            + u", последователно "_s + form->Label2[1]->text() + u"."_s);
+        expectedSummary(interval).chopped(2) + u". Директно "_s + form->label2()[0]->text()
+            + u", последователно "_s + form->label2()[1]->text() + u"."_s);
     QCOMPARE(announced.first().politeness,
         static_cast<int>(QAccessible::AnnouncementPoliteness::Polite));
 #endif
@@ -558,7 +558,7 @@ void TestAccessibility::focusIsVisible()
     QFETCH(QString, name);
     QFETCH(Qt::Key, key);
 
-    form->Option1[2]->click(); // rows in the lists
+    form->option1()[2]->click(); // rows in the lists
     QWidget* target = control(*form, name);
     target->setFocus(Qt::TabFocusReason);
     QVERIFY(target->hasFocus());
@@ -567,7 +567,7 @@ void TestAccessibility::focusIsVisible()
     QTest::qWait(20);
     const QImage focusedImage = target->grab().toImage();
     QWidget* elsewhere
-        = target == form->Text1[0] ? static_cast<QWidget*>(form->List1[0]) : form->Text1[0];
+        = target == form->text1()[0] ? static_cast<QWidget*>(form->list1()[0]) : form->text1()[0];
     elsewhere->setFocus(Qt::TabFocusReason);
     QVERIFY(!target->hasFocus());
     QTest::qWait(20);

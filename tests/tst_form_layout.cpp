@@ -173,7 +173,7 @@ void TestFormLayout::controls()
     QCOMPARE(widget->isVisible(), visible);
     const QWidget* container = form.get();
     if (name.startsWith(u"Option"))
-        container = name.startsWith(u"Option1") ? form->Frame1 : form->Frame2;
+        container = name.startsWith(u"Option1") ? form->frame1() : form->frame2();
     QCOMPARE(widget->parentWidget(), container);
     QCOMPARE(widget->font(), MainForm::designFont());
     if (background) {
@@ -239,7 +239,7 @@ void TestFormLayout::renderedColours()
 
 void TestFormLayout::fontHasTimesMetrics()
 {
-    const QFontInfo info(form->List1[0]->font());
+    const QFontInfo info(form->list1()[0]->font());
     QVERIFY2(info.family() == u"Liberation Serif" || info.family() == u"Times New Roman",
         qPrintable(info.family()));
     QCOMPARE(info.pointSize(), 12);
@@ -247,7 +247,7 @@ void TestFormLayout::fontHasTimesMetrics()
     QVERIFY(!info.italic() && !info.underline() && !info.strikeOut());
 
     // Times New Roman's advances: digits half an em, the blank a quarter, at 16 pixels to the em.
-    const QFontMetricsF metrics(form->Option1[3]->font());
+    const QFontMetricsF metrics(form->option1()[3]->font());
     QCOMPARE(info.pixelSize(), 16);
     QCOMPARE(metrics.horizontalAdvance(u"0123456789"_s), 80.0);
     QCOMPARE(metrics.horizontalAdvance(u"    "_s), 16.0);
@@ -259,7 +259,7 @@ void TestFormLayout::fontHasTimesMetrics()
             + qCeil(metrics.horizontalAdvance(option->text()));
         QVERIFY2(needed <= option->width(), qPrintable(option->text()));
     }
-    for (const QLabel* label : form->Label1)
+    for (const QLabel* label : form->label1())
         QVERIFY(metrics.horizontalAdvance(label->text()) <= label->width());
 }
 
@@ -270,17 +270,17 @@ void TestFormLayout::captions()
     const QStringList intervals
         = { u"1 - 10"_s, u"10 - 100"_s, u"100 - 1000"_s, u"1000 - 10000"_s };
     const QStringList methods = { u"2 - (N-1)"_s, u"2 - (N/2)"_s, u"2 - sqr(N)"_s };
-    for (std::size_t i = 0; i < form->Label1.size(); ++i)
-        QCOMPARE(form->Label1[i]->text(), labels.at(qsizetype(i)));
-    for (std::size_t i = 0; i < form->Option1.size(); ++i)
-        QCOMPARE(form->Option1[i]->text(), intervals.at(qsizetype(i)));
-    for (std::size_t i = 0; i < form->Option2.size(); ++i)
-        QCOMPARE(form->Option2[i]->text(), methods.at(qsizetype(i)));
+    for (std::size_t i = 0; i < form->label1().size(); ++i)
+        QCOMPARE(form->label1()[i]->text(), labels.at(qsizetype(i)));
+    for (std::size_t i = 0; i < form->option1().size(); ++i)
+        QCOMPARE(form->option1()[i]->text(), intervals.at(qsizetype(i)));
+    for (std::size_t i = 0; i < form->option2().size(); ++i)
+        QCOMPARE(form->option2()[i]->text(), methods.at(qsizetype(i)));
 }
 
 void TestFormLayout::taskStatement()
 {
-    const QString text = form->Text1[0]->text();
+    const QString text = form->text1()[0]->text();
     QCOMPARE(text.size(), 1316);
     verifyLines(text,
         { u"dfcfbc932645202f"_s, u"3b0bcbc43ac31b02"_s, u"e70b82fff7facab5"_s,
@@ -303,7 +303,7 @@ void TestFormLayout::taskStatement()
 
 void TestFormLayout::quotation()
 {
-    const QString text = form->Text1[1]->text();
+    const QString text = form->text1()[1]->text();
     QCOMPARE(text.size(), 118);
     verifyLines(text, { u"74e2561af1a9b6bb"_s, u"bde9925255bbf8c7"_s, u"ab6a425358db0d40"_s });
     QCOMPARE(text.count(u" \r\n"_s), 3);
@@ -311,7 +311,7 @@ void TestFormLayout::quotation()
 
 void TestFormLayout::textBox()
 {
-    TextBox* box = form->Text1[0];
+    TextBox* box = form->text1()[0];
     QVERIFY(box->isReadOnly());
     QVERIFY(box->textInteractionFlags() & Qt::TextSelectableByMouse);
     QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -357,8 +357,8 @@ void TestFormLayout::tabOrder()
     QFETCH(QStringList, visits);
 
     if (interval >= 0)
-        clickOption(form->Option1[static_cast<std::size_t>(interval)]);
-    form->Text1[0]->setFocus(Qt::TabFocusReason);
+        clickOption(form->option1()[static_cast<std::size_t>(interval)]);
+    form->text1()[0]->setFocus(Qt::TabFocusReason);
     QStringList visited;
     for (qsizetype i = 0; i < visits.size(); ++i) {
         QTest::keyClick(
@@ -391,10 +391,10 @@ void TestFormLayout::tabFromNowhere()
 // code, without the focus, must still be where Tab enters its group.
 void TestFormLayout::groupChosenFromCode()
 {
-    form->Option1[0]->setFocus(Qt::TabFocusReason);
-    form->Option1[2]->click();
-    QVERIFY(form->Option1[2]->isChecked());
-    form->Text1[0]->setFocus(Qt::TabFocusReason);
+    form->option1()[0]->setFocus(Qt::TabFocusReason);
+    form->option1()[2]->click();
+    QVERIFY(form->option1()[2]->isChecked());
+    form->text1()[0]->setFocus(Qt::TabFocusReason);
     QStringList visited;
     for (int i = 0; i < 5; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -407,12 +407,12 @@ void TestFormLayout::groupChosenFromCode()
 
 void TestFormLayout::hiddenAfterUse()
 {
-    for (OptionButton* option : form->Option2)
+    for (OptionButton* option : form->option2())
         clickOption(option);
-    for (OptionButton* option : form->Option1) {
+    for (OptionButton* option : form->option1()) {
         clickOption(option);
-        clickRow(form->List1[1], 1);
-        QTest::keyClick(form->List1[0], Qt::Key_End);
+        clickRow(form->list1()[1], 1);
+        QTest::keyClick(form->list1()[0], Qt::Key_End);
     }
     for (int i = 0; i < 10; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -468,8 +468,8 @@ void TestFormLayout::timeLabels()
     QFETCH(int, index);
     QFETCH(QRect, band);
 
-    clickOption(form->Option1[3]);
-    QLabel* label = form->Label2[static_cast<std::size_t>(index)];
+    clickOption(form->option1()[3]);
+    QLabel* label = form->label2()[static_cast<std::size_t>(index)];
     QVERIFY(label->isVisible());
     QCOMPARE(label->parentWidget(), form.get());
     const QRect pixels(band.left() / 15, band.top() / 15, band.width() / 15, band.height() / 15);

@@ -36,17 +36,17 @@ void TestMainForm::startState()
 {
     QCOMPARE(form->intervalIndex(), -1);
     QCOMPARE(form->methodIndex(), 2);
-    QCOMPARE(form->List1[0]->count(), 0);
-    QCOMPARE(form->List1[1]->count(), 0);
-    QCOMPARE(form->Text1[0]->text(), QString::fromUtf8(texts::taskStatement));
-    for (const OptionButton* option : form->Option1)
+    QCOMPARE(form->list1()[0]->count(), 0);
+    QCOMPARE(form->list1()[1]->count(), 0);
+    QCOMPARE(form->text1()[0]->text(), QString::fromUtf8(texts::taskStatement));
+    for (const OptionButton* option : form->option1())
         QVERIFY(!option->isChecked());
-    QVERIFY(!form->Option2[0]->isChecked());
-    QVERIFY(!form->Option2[1]->isChecked());
-    QVERIFY(form->Option2[2]->isChecked());
+    QVERIFY(!form->option2()[0]->isChecked());
+    QVERIFY(!form->option2()[1]->isChecked());
+    QVERIFY(form->option2()[2]->isChecked());
     const int storedRows[] = { 4, 21, 143, 1061 };
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(form->List2[static_cast<std::size_t>(i)]->count(), storedRows[i]);
+        QCOMPARE(form->list2()[static_cast<std::size_t>(i)]->count(), storedRows[i]);
 }
 
 void TestMainForm::intervalClick_data()
@@ -59,17 +59,17 @@ void TestMainForm::intervalClick_data()
 void TestMainForm::intervalClick()
 {
     QFETCH(int, interval);
-    clickOption(form->Option1[static_cast<std::size_t>(interval)]);
+    clickOption(form->option1()[static_cast<std::size_t>(interval)]);
 
     QCOMPARE(form->intervalIndex(), interval);
-    QVERIFY(form->Option1[static_cast<std::size_t>(interval)]->isChecked());
-    QVERIFY(form->Option2[2]->isChecked());
+    QVERIFY(form->option1()[static_cast<std::size_t>(interval)]->isChecked());
+    QVERIFY(form->option2()[2]->isChecked());
     const QStringList expected = expectedRows(interval);
-    QCOMPARE(rowsOf(form->List1[0]), expected);
-    QCOMPARE(rowsOf(form->List1[1]), expected);
-    QCOMPARE(form->Text1[0]->text(), expectedSummary(interval));
-    QCOMPARE(form->List1[0]->selectedRow(), -1);
-    QCOMPARE(form->List1[1]->selectedRow(), -1);
+    QCOMPARE(rowsOf(form->list1()[0]), expected);
+    QCOMPARE(rowsOf(form->list1()[1]), expected);
+    QCOMPARE(form->text1()[0]->text(), expectedSummary(interval));
+    QCOMPARE(form->list1()[0]->selectedRow(), -1);
+    QCOMPARE(form->list1()[1]->selectedRow(), -1);
 }
 
 void TestMainForm::methodTakesEffectAtNextInterval_data()
@@ -83,52 +83,52 @@ void TestMainForm::methodTakesEffectAtNextInterval_data()
 void TestMainForm::methodTakesEffectAtNextInterval()
 {
     QFETCH(int, method);
-    clickOption(form->Option1[1]);
-    clickRow(form->List1[0], 5);
-    const QString summary = form->Text1[0]->text();
+    clickOption(form->option1()[1]);
+    clickRow(form->list1()[0], 5);
+    const QString summary = form->text1()[0]->text();
 
-    clickOption(form->Option2[static_cast<std::size_t>(method)]);
+    clickOption(form->option2()[static_cast<std::size_t>(method)]);
     QCOMPARE(form->methodIndex(), method);
-    QVERIFY(form->Option1[1]->isChecked()); // the other group keeps its choice
-    QCOMPARE(rowsOf(form->List1[1]), expectedRows(1));
-    QCOMPARE(form->List1[1]->selectedRow(), 5);
-    QCOMPARE(form->Text1[0]->text(), summary);
+    QVERIFY(form->option1()[1]->isChecked()); // the other group keeps its choice
+    QCOMPARE(rowsOf(form->list1()[1]), expectedRows(1));
+    QCOMPARE(form->list1()[1]->selectedRow(), 5);
+    QCOMPARE(form->text1()[0]->text(), summary);
 
-    clickOption(form->Option1[2]);
-    QVERIFY(form->Option2[static_cast<std::size_t>(method)]->isChecked());
-    QCOMPARE(rowsOf(form->List1[0]), expectedRows(2));
-    QCOMPARE(rowsOf(form->List1[1]), expectedRows(2));
+    clickOption(form->option1()[2]);
+    QVERIFY(form->option2()[static_cast<std::size_t>(method)]->isChecked());
+    QCOMPARE(rowsOf(form->list1()[0]), expectedRows(2));
+    QCOMPARE(rowsOf(form->list1()[1]), expectedRows(2));
 }
 
 void TestMainForm::secondIntervalReplacesSummary()
 {
-    clickOption(form->Option1[0]);
-    clickRow(form->List1[1], 2);
-    const QList<QListWidgetItem*> selected = form->List1[0]->selectedItems();
+    clickOption(form->option1()[0]);
+    clickRow(form->list1()[1], 2);
+    const QList<QListWidgetItem*> selected = form->list1()[0]->selectedItems();
     QCOMPARE(selected.size(), 1);
     QCOMPARE(selected.first()->text(), u"5"_s);
-    clickOption(form->Option1[3]);
+    clickOption(form->option1()[3]);
 
-    QCOMPARE(form->Text1[0]->text(), expectedSummary(3));
-    QCOMPARE(form->Text1[0]->toPlainText(), expectedSummary(3).replace(u"\r\n"_s, u"\n"_s));
-    QCOMPARE(rowsOf(form->List1[0]), expectedRows(3));
-    QCOMPARE(rowsOf(form->List1[1]), expectedRows(3));
-    QCOMPARE(form->List1[0]->selectedRow(), -1);
-    QCOMPARE(form->List1[1]->selectedRow(), -1);
-    QVERIFY(!form->Option1[0]->isChecked());
+    QCOMPARE(form->text1()[0]->text(), expectedSummary(3));
+    QCOMPARE(form->text1()[0]->toPlainText(), expectedSummary(3).replace(u"\r\n"_s, u"\n"_s));
+    QCOMPARE(rowsOf(form->list1()[0]), expectedRows(3));
+    QCOMPARE(rowsOf(form->list1()[1]), expectedRows(3));
+    QCOMPARE(form->list1()[0]->selectedRow(), -1);
+    QCOMPARE(form->list1()[1]->selectedRow(), -1);
+    QVERIFY(!form->option1()[0]->isChecked());
 }
 
 void TestMainForm::chosenIntervalAgainRunsAgain()
 {
-    clickOption(form->Option1[1]);
-    clickRow(form->List1[0], 3);
-    QCOMPARE(form->List1[1]->selectedRow(), 3);
+    clickOption(form->option1()[1]);
+    clickRow(form->list1()[0], 3);
+    QCOMPARE(form->list1()[1]->selectedRow(), 3);
 
-    clickOption(form->Option1[1]);
-    QCOMPARE(rowsOf(form->List1[0]), expectedRows(1));
-    QCOMPARE(rowsOf(form->List1[1]), expectedRows(1));
-    QCOMPARE(form->List1[0]->selectedRow(), -1);
-    QCOMPARE(form->List1[1]->selectedRow(), -1);
+    clickOption(form->option1()[1]);
+    QCOMPARE(rowsOf(form->list1()[0]), expectedRows(1));
+    QCOMPARE(rowsOf(form->list1()[1]), expectedRows(1));
+    QCOMPARE(form->list1()[0]->selectedRow(), -1);
+    QCOMPARE(form->list1()[1]->selectedRow(), -1);
 }
 
 void TestMainForm::rowSyncByMouse_data()
@@ -151,17 +151,17 @@ void TestMainForm::rowSyncByMouse()
     QFETCH(int, clicked);
     QFETCH(int, row);
 
-    clickOption(form->Option1[static_cast<std::size_t>(interval)]);
-    clickRow(form->List1[static_cast<std::size_t>(clicked)], row);
+    clickOption(form->option1()[static_cast<std::size_t>(interval)]);
+    clickRow(form->list1()[static_cast<std::size_t>(clicked)], row);
 
     const QString prime = expectedRows(interval).at(row);
-    for (const ListBox* list : form->List1) {
+    for (const ListBox* list : form->list1()) {
         QCOMPARE(list->selectedRow(), row);
         QCOMPARE(list->selectedItems().size(), 1);
         QCOMPARE(list->selectedItems().first()->text(), prime);
     }
     // The other list scrolls its selected row into view.
-    const ListBox* other = form->List1[static_cast<std::size_t>(1 - clicked)];
+    const ListBox* other = form->list1()[static_cast<std::size_t>(1 - clicked)];
     QVERIFY(other->viewport()->rect().intersects(other->visualItemRect(other->item(row))));
 }
 
@@ -191,20 +191,20 @@ void TestMainForm::rowSyncByKeyboard()
     QFETCH(QList<int>, keys);
     QFETCH(int, row);
 
-    clickOption(form->Option1[2]);
-    ListBox* focused = form->List1[static_cast<std::size_t>(list)];
+    clickOption(form->option1()[2]);
+    ListBox* focused = form->list1()[static_cast<std::size_t>(list)];
     focused->setFocus(Qt::TabFocusReason);
     QVERIFY(focused->hasFocus());
     QCOMPARE(focused->selectedRow(), -1); // focus alone selects nothing
     for (const int key : keys)
         QTest::keyClick(focused, static_cast<Qt::Key>(key));
 
-    const int selected = form->List1[0]->selectedRow();
+    const int selected = form->list1()[0]->selectedRow();
     if (row >= 0)
         QCOMPARE(selected, row);
     else
         QVERIFY2(selected > 1 && selected < 142, qPrintable(QString::number(selected)));
-    QCOMPARE(form->List1[1]->selectedRow(), selected);
+    QCOMPARE(form->list1()[1]->selectedRow(), selected);
 }
 
 void TestMainForm::selectionCannotBeTakenAway_data()
@@ -222,8 +222,8 @@ void TestMainForm::selectionCannotBeTakenAway()
     QFETCH(int, list);
     QFETCH(bool, byKeyboard);
 
-    clickOption(form->Option1[1]);
-    ListBox* target = form->List1[static_cast<std::size_t>(list)];
+    clickOption(form->option1()[1]);
+    ListBox* target = form->list1()[static_cast<std::size_t>(list)];
     clickRow(target, 4);
     if (byKeyboard) {
         target->setFocus();
@@ -231,42 +231,42 @@ void TestMainForm::selectionCannotBeTakenAway()
     } else {
         clickRow(target, 4, Qt::ControlModifier);
     }
-    QCOMPARE(form->List1[0]->selectedRow(), 4);
-    QCOMPARE(form->List1[1]->selectedRow(), 4);
+    QCOMPARE(form->list1()[0]->selectedRow(), 4);
+    QCOMPARE(form->list1()[1]->selectedRow(), 4);
 }
 
 void TestMainForm::optionsByKeyboard()
 {
     // Arrows choose the neighbouring button of the group, wrapping around; Space the focused one.
-    form->Option1[0]->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(form->Option1[0], Qt::Key_Space);
+    form->option1()[0]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form->option1()[0], Qt::Key_Space);
     QCOMPARE(form->intervalIndex(), 0);
-    QCOMPARE(rowsOf(form->List1[1]), expectedRows(0));
+    QCOMPARE(rowsOf(form->list1()[1]), expectedRows(0));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QCOMPARE(form->intervalIndex(), 1);
-    QVERIFY(form->Option1[1]->isChecked());
-    QVERIFY(form->Option1[1]->hasFocus());
-    QCOMPARE(form->Text1[0]->text(), expectedSummary(1));
+    QVERIFY(form->option1()[1]->isChecked());
+    QVERIFY(form->option1()[1]->hasFocus());
+    QCOMPARE(form->text1()[0]->text(), expectedSummary(1));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QCOMPARE(form->intervalIndex(), 3);
-    QCOMPARE(rowsOf(form->List1[0]), expectedRows(3));
+    QCOMPARE(rowsOf(form->list1()[0]), expectedRows(3));
 
-    form->Option2[2]->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(form->Option2[2], Qt::Key_Right);
+    form->option2()[2]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form->option2()[2], Qt::Key_Right);
     QCOMPARE(form->methodIndex(), 0);
-    QVERIFY(form->Option2[0]->isChecked());
+    QVERIFY(form->option2()[0]->isChecked());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     QCOMPARE(form->methodIndex(), 2);
-    QVERIFY(form->Option1[3]->isChecked()); // the interval group is left alone
+    QVERIFY(form->option1()[3]->isChecked()); // the interval group is left alone
     QCOMPARE(form->intervalIndex(), 3);
 }
 
 void TestMainForm::typingChangesNothing()
 {
-    TextBox* box = form->Text1[0];
+    TextBox* box = form->text1()[0];
     box->setFocus();
     QTest::keyClicks(box, u"abc"_s);
     QTest::keyClick(box, Qt::Key_Return);

@@ -79,16 +79,16 @@ void TestMeasuredTimes::countText()
 void TestMeasuredTimes::hiddenUntilFirstInterval()
 {
     form = showForm();
-    for (const QLabel* label : form->Label2)
+    for (const QLabel* label : form->label2())
         QVERIFY(!label->isVisible());
     // Neither a method nor a list click shows them: only an interval measures anything.
-    clickOption(form->Option2[0]);
-    clickRow(form->List1[0], 0);
-    for (const QLabel* label : form->Label2)
+    clickOption(form->option2()[0]);
+    clickRow(form->list1()[0], 0);
+    for (const QLabel* label : form->label2())
         QVERIFY(!label->isVisible());
 
-    clickOption(form->Option1[1]);
-    for (const QLabel* label : form->Label2) {
+    clickOption(form->option1()[1]);
+    for (const QLabel* label : form->label2()) {
         QVERIFY(label->isVisible());
         QVERIFY(!label->text().isEmpty());
     }
@@ -115,30 +115,30 @@ void TestMeasuredTimes::describeTheSearch()
     QFETCH(int, method);
 
     form = showForm();
-    clickOption(form->Option2[static_cast<std::size_t>(method)]);
+    clickOption(form->option2()[static_cast<std::size_t>(method)]);
     // A different interval first, so that the figures must be replaced, not merely kept.
-    clickOption(form->Option1[static_cast<std::size_t>((interval + 1) % 4)]);
-    clickOption(form->Option1[static_cast<std::size_t>(interval)]);
+    clickOption(form->option1()[static_cast<std::size_t>((interval + 1) % 4)]);
+    clickOption(form->option1()[static_cast<std::size_t>(interval)]);
 
     const qint64 operations = oracleOperations(std::max(intervalEnds[interval][0], 2),
         intervalEnds[interval][1], static_cast<primes::Method>(method));
     QCOMPARE(form->measured().remainderOperations, operations);
 
     const QRegularExpression shown(u"^(\\d{1,3}|\\d,\\d\\d|\\d\\d,\\d) (нс|мкс|мс|с)$"_s);
-    for (QLabel* label : form->Label2) {
+    for (QLabel* label : form->label2()) {
         QVERIFY2(shown.match(label->text()).hasMatch(), qPrintable(label->text()));
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(label);
         QVERIFY(spoken);
         QCOMPARE(spoken->text(QAccessible::Name), label->text());
         QCOMPARE(spoken->text(QAccessible::Description), label->toolTip());
     }
-    QCOMPARE(form->Label2[0]->text(),
+    QCOMPARE(form->label2()[0]->text(),
         QString::fromStdString(measured::durationText(form->measured().storedNanoseconds)));
-    QCOMPARE(form->Label2[1]->text(),
+    QCOMPARE(form->label2()[1]->text(),
         QString::fromStdString(measured::durationText(form->measured().computedNanoseconds)));
 
-    QCOMPARE(form->Label2[0]->toolTip(), QString::fromUtf8(texts::spoken::storedTimeDescription));
-    const QString description = form->Label2[1]->toolTip();
+    QCOMPARE(form->label2()[0]->toolTip(), QString::fromUtf8(texts::spoken::storedTimeDescription));
+    const QString description = form->label2()[1]->toolTip();
     const QString before = QString::fromUtf8(texts::spoken::computedTimeBefore)
         + QString::fromUtf8(texts::methodCaptions[method]) + u": ";
     const QString after = QString::fromUtf8(texts::spoken::computedTimeAfter);

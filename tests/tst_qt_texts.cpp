@@ -54,7 +54,7 @@ private:
 
 void TestQtTexts::textBoxMenu()
 {
-    TextBox* box = form->Text1[0];
+    TextBox* box = form->text1()[0];
     const std::unique_ptr<QMenu> menu(box->createStandardContextMenu(QPoint(5, 5)));
     QVERIFY(menu);
     verifyBulgarian(entries(*menu));
@@ -70,7 +70,7 @@ void TestQtTexts::scrollBarMenu_data()
 void TestQtTexts::scrollBarMenu()
 {
     QFETCH(QString, owner);
-    clickOption(form->Option1[3]);
+    clickOption(form->option1()[3]);
     auto* area = qobject_cast<QAbstractScrollArea*>(control(*form, owner));
     QVERIFY(area);
     QScrollBar* bar = area->verticalScrollBar();

@@ -58,9 +58,9 @@ public:
         if (kind < 15)
             return clickAnywhere();
         if (kind < 21)
-            return clickOption(form_.Option1, u"Option1"_s);
+            return clickOption(form_.option1(), u"Option1"_s);
         if (kind < 29)
-            return clickOption(form_.Option2, u"Option2"_s);
+            return clickOption(form_.option2(), u"Option2"_s);
         if (kind < 52)
             return clickRow();
         if (kind < 94)
@@ -113,7 +113,7 @@ private:
     QString clickRow()
     {
         const int index = pick(2);
-        ListBox* list = form_.List1[static_cast<std::size_t>(index)];
+        ListBox* list = form_.list1()[static_cast<std::size_t>(index)];
         const Qt::KeyboardModifiers modifiers = maybeCtrl();
         if (list->count() == 0) {
             const QPoint at(pick(list->viewport()->width()), pick(list->viewport()->height()));
@@ -144,7 +144,7 @@ private:
     // Backspace, Delete, Enter, and the editing shortcuts.
     QString typeIntoTextBox()
     {
-        TextBox* box = form_.Text1[0];
+        TextBox* box = form_.text1()[0];
         QWidget* area = box->viewport();
         const QPoint at(pick(area->width()), pick(area->height()));
         QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, at);
@@ -207,16 +207,16 @@ void TestRandomUse::initTestCase()
 
 QString TestRandomUse::brokenInvariant(const MainForm& form) const
 {
-    const int interval = chosenIn(form.Option1);
+    const int interval = chosenIn(form.option1());
     if (interval == twoChosen)
         return u"two interval buttons are chosen"_s;
     if (form.intervalIndex() != interval)
         return u"IntervalIndex %1, but interval button %2 is chosen"_s.arg(form.intervalIndex())
             .arg(interval);
 
-    const QStringList left = rowsOf(form.List1[0]);
-    const QStringList right = rowsOf(form.List1[1]);
-    const QString text = form.Text1[0]->text();
+    const QStringList left = rowsOf(form.list1()[0]);
+    const QStringList right = rowsOf(form.list1()[1]);
+    const QString text = form.text1()[0]->text();
     if (interval < 0) {
         if (!left.isEmpty() || !right.isEmpty())
             return u"a list has rows before any interval was chosen"_s;
@@ -227,13 +227,13 @@ QString TestRandomUse::brokenInvariant(const MainForm& form) const
             return u"the two lists differ"_s;
         if (left != expected_[interval])
             return u"the lists are not the primes of %1"_s.arg(captions[interval]);
-        if (left != rowsOf(form.List2[static_cast<std::size_t>(interval)]))
+        if (left != rowsOf(form.list2()[static_cast<std::size_t>(interval)]))
             return u"the lists are not the stored list of %1"_s.arg(captions[interval]);
         const QString summary = expectedSummary(interval, expected_[interval].size());
         if (text != summary)
             return u"the summary is \"%1\", not \"%2\""_s.arg(text, summary);
     }
-    for (const QLabel* time : form.Label2) {
+    for (const QLabel* time : form.label2()) {
         if (time->isVisible() != (interval >= 0))
             return u"a measured time is %1"_s.arg(
                 interval < 0 ? u"shown before any interval"_s : u"hidden"_s);
@@ -241,19 +241,19 @@ QString TestRandomUse::brokenInvariant(const MainForm& form) const
     // What the box shows is its text, with each CR LF as a line break: typing changed nothing.
     QString shown = text;
     shown.replace(u"\r\n"_s, u"\n"_s);
-    if (form.Text1[0]->toPlainText() != shown)
-        return u"the text box shows \"%1\""_s.arg(form.Text1[0]->toPlainText());
+    if (form.text1()[0]->toPlainText() != shown)
+        return u"the text box shows \"%1\""_s.arg(form.text1()[0]->toPlainText());
 
-    for (const ListBox* list : form.List1) {
+    for (const ListBox* list : form.list1()) {
         if (list->selectedItems().size() > 1)
             return u"a list has more than one selected row"_s;
     }
-    if (form.List1[0]->selectedRow() != form.List1[1]->selectedRow())
+    if (form.list1()[0]->selectedRow() != form.list1()[1]->selectedRow())
         return u"selected rows differ: %1 on the left, %2 on the right"_s
-            .arg(form.List1[0]->selectedRow())
-            .arg(form.List1[1]->selectedRow());
+            .arg(form.list1()[0]->selectedRow())
+            .arg(form.list1()[1]->selectedRow());
 
-    const int method = chosenIn(form.Option2);
+    const int method = chosenIn(form.option2());
     if (method == twoChosen)
         return u"two method buttons are chosen"_s;
     if (method < 0)
@@ -262,13 +262,13 @@ QString TestRandomUse::brokenInvariant(const MainForm& form) const
         return u"MethodIndex %1, but method button %2 is chosen"_s.arg(form.methodIndex())
             .arg(method);
 
-    if (!form.Text1[1]->isHidden() || form.Text1[1]->isVisible())
+    if (!form.text1()[1]->isHidden() || form.text1()[1]->isVisible())
         return u"Text1(1) is shown"_s;
-    for (std::size_t i = 0; i < form.List2.size(); ++i) {
-        if (!form.List2[i]->isHidden() || form.List2[i]->isVisible())
+    for (std::size_t i = 0; i < form.list2().size(); ++i) {
+        if (!form.list2()[i]->isHidden() || form.list2()[i]->isVisible())
             return u"List2(%1) is shown"_s.arg(i);
-        if (form.List2[i]->count() != expected_[i].size())
-            return u"List2(%1) has %2 rows"_s.arg(i).arg(form.List2[i]->count());
+        if (form.list2()[i]->count() != expected_[i].size())
+            return u"List2(%1) has %2 rows"_s.arg(i).arg(form.list2()[i]->count());
     }
     if (!form.isVisible())
         return u"the window was closed"_s;
@@ -291,7 +291,7 @@ void TestRandomUse::randomUse()
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    statement_ = form.Text1[0]->text();
+    statement_ = form.text1()[0]->text();
     QVERIFY(statement_.startsWith(u"Да се реализира проект"_s));
     QCOMPARE(brokenInvariant(form), QString());
 

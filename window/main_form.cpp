@@ -141,33 +141,6 @@ QLabel* makeLabel(const QString& text, QWidget* parent)
 
 
 
-// Names and descriptions for screen readers. Buttons and labels are announced by their
-// captions; the lists and the groups by the headings above them, which also become their
-// labels; the hidden controls get nothing, as no one can reach them.
-void describeForScreenReaders(MainForm& form)
-{
-    const auto utf8 = [](const char* text) { return QString::fromUtf8(text); };
-    form.Text1[0]->setAccessibleName(utf8(texts::spoken::textBoxName));
-    form.Text1[0]->setAccessibleDescription(utf8(texts::spoken::textBoxDescription));
-
-    const std::pair<QWidget*, QLabel*> labelled[] = { { form.List1[0], form.Label1[2] },
-        { form.List1[1], form.Label1[3] }, { form.Frame1, form.Label1[1] },
-        { form.Frame2, form.Label1[4] } };
-    for (const auto& [control, heading] : labelled) {
-        control->setAccessibleName(heading->text());
-        heading->setBuddy(control);
-    }
-    form.List1[0]->setAccessibleDescription(utf8(texts::spoken::storedListDescription));
-    form.List1[1]->setAccessibleDescription(utf8(texts::spoken::computedListDescription));
-    form.Frame1->setAccessibleDescription(utf8(texts::spoken::intervalGroupDescription));
-    form.Frame2->setAccessibleDescription(utf8(texts::spoken::methodGroupDescription));
-
-    for (std::size_t i = 0; i < form.Option1.size(); ++i)
-        form.Option1[i]->setAccessibleDescription(utf8(texts::spoken::intervalDescriptions[i]));
-    for (std::size_t i = 0; i < form.Option2.size(); ++i)
-        form.Option2[i]->setAccessibleDescription(utf8(texts::spoken::methodDescriptions[i]));
-}
-
 } // namespace
 
 QFont MainForm::designFont() { return QFont(u"Times New Roman"_s, 12); }
@@ -244,7 +217,34 @@ void MainForm::createControls()
     for (const ControlRow& row : timeDesign)
         create(row);
     Option2[2]->setChecked(true);
-    describeForScreenReaders(*this);
+    describeForScreenReaders();
+}
+
+// Names and descriptions for screen readers. Buttons and labels are announced by their
+// captions; the lists and the groups by the headings above them, which also become their
+// labels; the hidden controls get nothing, as no one can reach them.
+void MainForm::describeForScreenReaders()
+{
+    const auto utf8 = [](const char* text) { return QString::fromUtf8(text); };
+    Text1[0]->setAccessibleName(utf8(texts::spoken::textBoxName));
+    Text1[0]->setAccessibleDescription(utf8(texts::spoken::textBoxDescription));
+
+    const std::pair<QWidget*, QLabel*> labelled[] = { { List1[0], Label1[2] },
+        { List1[1], Label1[3] }, { Frame1, Label1[1] },
+        { Frame2, Label1[4] } };
+    for (const auto& [control, heading] : labelled) {
+        control->setAccessibleName(heading->text());
+        heading->setBuddy(control);
+    }
+    List1[0]->setAccessibleDescription(utf8(texts::spoken::storedListDescription));
+    List1[1]->setAccessibleDescription(utf8(texts::spoken::computedListDescription));
+    Frame1->setAccessibleDescription(utf8(texts::spoken::intervalGroupDescription));
+    Frame2->setAccessibleDescription(utf8(texts::spoken::methodGroupDescription));
+
+    for (std::size_t i = 0; i < Option1.size(); ++i)
+        Option1[i]->setAccessibleDescription(utf8(texts::spoken::intervalDescriptions[i]));
+    for (std::size_t i = 0; i < Option2.size(); ++i)
+        Option2[i]->setAccessibleDescription(utf8(texts::spoken::methodDescriptions[i]));
 }
 
 void MainForm::connectControls()
