@@ -564,13 +564,15 @@ void TestAccessibility::focusIsVisible()
     QVERIFY(target->hasFocus());
     if (key != Qt::Key_unknown)
         QTest::keyClick(target, key);
-    QTest::qWait(20);
+    const FocusMark* mark = target->findChild<FocusMark*>();
+    QVERIFY(mark);
+    QTRY_VERIFY(mark->isVisible());
     const QImage focusedImage = target->grab().toImage();
     QWidget* elsewhere
         = target == form->text1()[0] ? static_cast<QWidget*>(form->list1()[0]) : form->text1()[0];
     elsewhere->setFocus(Qt::TabFocusReason);
     QVERIFY(!target->hasFocus());
-    QTest::qWait(20);
+    QTRY_VERIFY(!mark->isVisible());
     const QImage unfocusedImage = target->grab().toImage();
 
     QCOMPARE(focusedImage.size(), unfocusedImage.size());
