@@ -81,6 +81,6 @@ inline void clickRow(ListBox* list, int row, Qt::KeyboardModifiers modifiers = Q
 // Far right of the button, away from its circle and caption.
 inline void clickOption(QAbstractButton* button)
 {
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier,
-        QPoint(button->width() - 3, button->height() / 2));
+    QTest::mouseClick(
+        button, Qt::LeftButton, Qt::NoModifier, QPoint(button->width() - 3, button->height() / 2));
 }

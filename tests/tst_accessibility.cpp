@@ -302,8 +302,8 @@ void TestAccessibility::everyShowingControlIsNamed()
         QCOMPARE(QSet<QObject*>(hiddenSeen.begin(), hiddenSeen.end()),
             QSet<QObject*>(expectedHidden.begin(), expectedHidden.end()));
     };
-    const QList<QObject*> hidden
-        = { form->text1()[1], form->list2()[0], form->list2()[1], form->list2()[2], form->list2()[3] };
+    const QList<QObject*> hidden = { form->text1()[1], form->list2()[0], form->list2()[1],
+        form->list2()[2], form->list2()[3] };
     // The two measured times show, named by their text, once an interval has been chosen.
     walk(22 - 5, hidden + QList<QObject*> { form->label2()[0], form->label2()[1] });
     clickOption(form->option1()[2]);

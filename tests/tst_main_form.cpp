@@ -174,7 +174,8 @@ void TestMainForm::rowSyncByKeyboard_data()
     using K = QList<int>;
     for (int list = 0; list < 2; ++list) {
         const char* side = list == 0 ? "left" : "right";
-        QTest::addRow("%s: first Down selects the first row", side) << list << K { Qt::Key_Down } << 0;
+        QTest::addRow("%s: first Down selects the first row", side)
+            << list << K { Qt::Key_Down } << 0;
         QTest::addRow("%s: Down, Down", side) << list << K { Qt::Key_Down, Qt::Key_Down } << 1;
         QTest::addRow("%s: first Up selects the first row", side) << list << K { Qt::Key_Up } << 0;
         QTest::addRow("%s: End", side) << list << K { Qt::Key_End } << 142;
@@ -274,7 +275,8 @@ void TestMainForm::typingChangesNothing()
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box->text(), QString::fromUtf8(texts::taskStatement));
-    QCOMPARE(box->toPlainText(), QString::fromUtf8(texts::taskStatement).replace(u"\r\n"_s, u"\n"_s));
+    QCOMPARE(
+        box->toPlainText(), QString::fromUtf8(texts::taskStatement).replace(u"\r\n"_s, u"\n"_s));
 }
 
 QTEST_MAIN(TestMainForm)

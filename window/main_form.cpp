@@ -43,8 +43,8 @@ constexpr QRgb pink = qRgb(255, 128, 255);
 // and Label2 labels, List1 and List2 list boxes, Option1 and Option2 option buttons. Frame1 and
 // Frame2 are single frames, not arrays.
 enum class Name { Text1, Label1, List1, List2, Frame1, Frame2, Option1, Option2, Label2 };
-constexpr const char* names[] = { "Text1", "Label1", "List1", "List2", "Frame1", "Frame2",
-    "Option1", "Option2", "Label2" };
+constexpr const char* names[]
+    = { "Text1", "Label1", "List1", "List2", "Frame1", "Frame2", "Option1", "Option2", "Label2" };
 
 enum class Container { Window, Frame1, Frame2 };
 
@@ -132,14 +132,21 @@ template <typename Work> qint64 nanosecondsOf(Work&& work)
     return timer.nsecsElapsed();
 }
 
+// The name the design gives a control: "Option1(2)" in a control array, "Frame1" for a frame.
+QString designName(const ControlRow& row)
+{
+    const QString name = QString::fromLatin1(names[static_cast<std::size_t>(row.name)]);
+    if (row.name == Name::Frame1 || row.name == Name::Frame2)
+        return name;
+    return name % u'(' % QString::number(row.index) % u')';
+}
+
 QLabel* makeLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
 }
-
-
 
 } // namespace
 
@@ -202,10 +209,7 @@ void MainForm::createControls()
             Label2.at(i)->setAlignment(Qt::AlignCenter);
             break;
         }
-        const char* name = names[static_cast<std::size_t>(row.name)];
-        const bool single = row.name == Name::Frame1 || row.name == Name::Frame2;
-        control->setObjectName(single ? QString::fromLatin1(name)
-                                      : QString::fromLatin1(name) % u'(' % QString::number(row.index) % u')');
+        control->setObjectName(designName(row));
         control->setGeometry(
             pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
         setBackground(control, row.background);
@@ -230,8 +234,7 @@ void MainForm::describeForScreenReaders()
     Text1[0]->setAccessibleDescription(utf8(texts::spoken::textBoxDescription));
 
     const std::pair<QWidget*, QLabel*> labelled[] = { { List1[0], Label1[2] },
-        { List1[1], Label1[3] }, { Frame1, Label1[1] },
-        { Frame2, Label1[4] } };
+        { List1[1], Label1[3] }, { Frame1, Label1[1] }, { Frame2, Label1[4] } };
     for (const auto& [control, heading] : labelled) {
         control->setAccessibleName(heading->text());
         heading->setBuddy(control);
@@ -295,12 +298,10 @@ bool MainForm::focusNextPrevChild(bool next)
     qsizetype at = stops.indexOf(focused);
     if (at < 0 && focused) {
         // An option button that is not its group's stop: move on from the group's stop.
-        at = std::find_if(stops.begin(), stops.end(),
-                 [focused](const QWidget* stop) {
-                     return stop->parentWidget() == focused->parentWidget()
-                         && qobject_cast<const OptionButton*>(stop);
-                 })
-            - stops.begin();
+        at = std::find_if(stops.begin(), stops.end(), [focused](const QWidget* stop) {
+            return stop->parentWidget() == focused->parentWidget()
+                && qobject_cast<const OptionButton*>(stop);
+        }) - stops.begin();
     }
     const qsizetype count = stops.size();
     // From outside every stop (nothing focused yet), Tab reaches the first and Shift+Tab the last.
