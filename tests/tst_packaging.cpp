@@ -3,8 +3,9 @@
 
 // The installed files and the .deb as a desktop sees them: one application id wherever the
 // program is named, icons of the size their folders promise, a menu entry and metainfo in both
-// languages that point at what was really installed, and a package that carries exactly the
-// installed files and depends on what the program loads at run time.
+// languages that point at what was really installed, the documents Debian asks for (copyright,
+// changelog, manual pages), and a package that carries exactly the installed files and depends
+// on what the program loads at run time.
 
 #include "app_info.h"
 
@@ -65,7 +66,8 @@ QMap<QString, QString> readDesktopEntry(const QString& path)
 QMap<QString, QStringList> readMetainfo(const QString& path)
 {
     static const QSet<QString> leaves { u"id"_s, u"name"_s, u"summary"_s, u"p"_s, u"launchable"_s,
-        u"binary"_s, u"url"_s, u"caption"_s, u"image"_s };
+        u"binary"_s, u"url"_s, u"caption"_s, u"image"_s, u"project_license"_s,
+        u"metadata_license"_s };
     QMap<QString, QStringList> facts;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -98,6 +100,9 @@ QMap<QString, QStringList> readMetainfo(const QString& path)
     return facts;
 }
 
+// The text of a gzip-compressed file, as man and Debian's tools read it.
+QString gunzip(const QString& path) { return run(u"gzip"_s, { u"-dc"_s, path }); }
+
 } // namespace
 
 class TestPackaging : public QObject {
@@ -113,6 +118,10 @@ private Q_SLOTS:
     void metainfoInBothLanguages_data();
     void metainfoInBothLanguages();
     void metainfoAgreesWithProject();
+    void licence();
+    void changelog();
+    void manualPages_data();
+    void manualPages();
     void packageCarriesTheInstalledFiles();
     void packageControl_data();
     void packageControl();
@@ -247,6 +256,65 @@ void TestPackaging::metainfoAgreesWithProject()
     QVERIFY(metainfo_.contains(u"content_rating@type/"_s));
 }
 
+// One licence everywhere: the metainfo's project_license, and Debian's machine-readable copyright
+// file, which names the GPL as Debian's common licence texts do.
+void TestPackaging::licence()
+{
+    QCOMPARE(metainfo_.value(u"project_license/"_s), QStringList { u"GPL-3.0-or-later"_s });
+    QCOMPARE(metainfo_.value(u"metadata_license/"_s), QStringList { u"CC0-1.0"_s });
+    QVERIFY2(!metainfo_.value(u"developer/name/"_s).value(0).isEmpty(), "no <developer><name>");
+
+    QFile file(dataPath(u"doc/"_s + QString::fromUtf8(appinfo::name) + u"/copyright"_s));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QString copyright = QString::fromUtf8(file.readAll());
+    QVERIFY(copyright.startsWith(
+        u"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"_s));
+    QVERIFY(copyright.contains(u"\nUpstream-Name: "_s + QString::fromUtf8(appinfo::name) + u'\n'));
+    QVERIFY(copyright.contains(u"\nFiles: *\nCopyright: "_s));
+    QVERIFY(copyright.contains(u"\nLicense: GPL-3+\n"_s));
+    QVERIFY(copyright.contains(u"/usr/share/common-licenses/GPL-3"_s));
+}
+
+// The newest entry of the changelog is the version being installed.
+void TestPackaging::changelog()
+{
+    const QString text
+        = gunzip(dataPath(u"doc/"_s + QString::fromUtf8(appinfo::name) + u"/changelog.gz"_s));
+    QVERIFY2(!text.isEmpty(), "no changelog.gz");
+    const QString first = text.section(u'\n', 0, 0);
+    QCOMPARE(first.section(u' ', 0, 1),
+        QString::fromUtf8(appinfo::name) + u" ("_s + QString::fromUtf8(appinfo::version) + u')');
+}
+
+void TestPackaging::manualPages_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("sections");
+    QTest::addRow("English") << u"man/man1/prime-intervals.1.gz"_s
+                             << QStringList { u"NAME"_s, u"SYNOPSIS"_s, u"DESCRIPTION"_s,
+                                    u"KEYBOARD"_s, u"ENVIRONMENT"_s, u"EXIT STATUS"_s };
+    QTest::addRow("Bulgarian") << u"man/bg/man1/prime-intervals.1.gz"_s
+                               << QStringList { u"ИМЕ"_s, u"СИНТАКСИС"_s, u"ОПИСАНИЕ"_s,
+                                      u"КЛАВИАТУРА"_s, u"СРЕДА"_s, u"\"КОД ПРИ ИЗХОД\""_s };
+}
+
+// prime-intervals(1) in both languages: what the window shows, the keyboard, the environment,
+// for the version being installed.
+void TestPackaging::manualPages()
+{
+    QFETCH(QString, path);
+    QFETCH(QStringList, sections);
+    const QString page = gunzip(dataPath(path));
+    QVERIFY2(!page.isEmpty(), qPrintable(path));
+    const QString header = page.section(u"\n.TH "_s, 1).section(u'\n', 0, 0);
+    QVERIFY2(header.startsWith(u"PRIME\\-INTERVALS 1 "_s), qPrintable(header));
+    QVERIFY2(header.contains(QString::fromUtf8(appinfo::version)), qPrintable(header));
+    for (const QString& section : sections)
+        QVERIFY2(page.contains(u"\n.SH "_s + section + u'\n'), qPrintable(section));
+    for (const char* word : { "QT_SCALE_FACTOR", "Tab", "Page Down", "Интервал", "Алгоритъм" })
+        QVERIFY2(page.contains(QString::fromUtf8(word)), word);
+}
+
 // The .deb must hold what `cmake --install` installs, no more (no tests, headers or static
 // libraries slipping in) and no less.
 void TestPackaging::packageCarriesTheInstalledFiles()
@@ -276,7 +344,8 @@ void TestPackaging::packageControl_data()
     QTest::addRow("links the C library") << u"Depends"_s << u"libc6"_s;
     // Invisible to shlibdeps: loaded at run time, or needed for the layout's metrics.
     QTest::addRow("platform plugins") << u"Depends"_s << u"qt6-qpa-plugins"_s;
-    QTest::addRow("Liberation fonts") << u"Depends"_s << u"fonts-liberation2"_s;
+    QTest::addRow("Liberation 2, Debian 12") << u"Depends"_s << u"fonts-liberation2"_s;
+    QTest::addRow("Liberation 2, Debian 13") << u"Depends"_s << u"fonts-liberation"_s;
     QTest::addRow("native Wayland") << u"Recommends"_s << u"qt6-wayland"_s;
     QTest::addRow("section") << u"Section"_s << u"education"_s;
     QTest::addRow("architecture") << u"Architecture"_s
@@ -284,8 +353,8 @@ void TestPackaging::packageControl_data()
     QTest::addRow("package name") << u"Package"_s << QString::fromUtf8(appinfo::name);
 }
 
-// Each field read as a list of package names, versions dropped; nothing may pull in a -dev
-// package, which would drag a compiler onto a pupil's machine.
+// Each field read as a list of package names, alternatives one by one, versions dropped; nothing
+// may pull in a -dev package, which would drag a compiler onto a pupil's machine.
 void TestPackaging::packageControl()
 {
     QFETCH(QString, field);
@@ -293,7 +362,8 @@ void TestPackaging::packageControl()
     QVERIFY(!name.isEmpty());
     const QString value = run(u"dpkg-deb"_s, { u"--field"_s, deb_, field }).trimmed();
     QSet<QString> names;
-    for (const QString& item : value.split(u',', Qt::SkipEmptyParts)) {
+    static const QRegularExpression separator(u"[,|]"_s);
+    for (const QString& item : value.split(separator, Qt::SkipEmptyParts)) {
         const QString itemName = item.trimmed().section(u' ', 0, 0);
         QVERIFY2(!itemName.endsWith(u"-dev"_s), qPrintable(field + u": " + value));
         names.insert(itemName);

@@ -9,6 +9,8 @@
 
 #include <set>
 
+using namespace Qt::StringLiterals;
+
 class TestStoredPrimes : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -27,17 +29,17 @@ void TestStoredPrimes::listOfInterval_data()
     QTest::addColumn<QStringList>("head");
     QTest::addColumn<QStringList>("tail");
 
-    QTest::newRow("1 - 10") << 0 << 1 << 10 << 4 << QStringList { u"2"_qs, u"3"_qs }
-                            << QStringList { u"5"_qs, u"7"_qs };
+    QTest::newRow("1 - 10") << 0 << 1 << 10 << 4 << QStringList { u"2"_s, u"3"_s }
+                            << QStringList { u"5"_s, u"7"_s };
     QTest::newRow("10 - 100") << 1 << 10 << 100 << 21
-                              << QStringList { u"11"_qs, u"13"_qs, u"17"_qs, u"19"_qs }
-                              << QStringList { u"83"_qs, u"89"_qs, u"97"_qs };
-    QTest::newRow("100 - 1000") << 2 << 100 << 1000 << 143 << QStringList { u"101"_qs }
-                                << QStringList { u"997"_qs };
+                              << QStringList { u"11"_s, u"13"_s, u"17"_s, u"19"_s }
+                              << QStringList { u"83"_s, u"89"_s, u"97"_s };
+    QTest::newRow("100 - 1000") << 2 << 100 << 1000 << 143 << QStringList { u"101"_s }
+                                << QStringList { u"997"_s };
     QTest::newRow("1000 - 10000") << 3 << 1000 << 10000 << 1061
-                                  << QStringList { u"1009"_qs, u"1013"_qs, u"1019"_qs,
-                                         u"1021"_qs, u"1031"_qs }
-                                  << QStringList { u"9973"_qs };
+                                  << QStringList { u"1009"_s, u"1013"_s, u"1019"_s, u"1021"_s,
+                                         u"1031"_s }
+                                  << QStringList { u"9973"_s };
 }
 
 void TestStoredPrimes::listOfInterval()
@@ -64,9 +66,11 @@ void TestStoredPrimes::listOfInterval()
     QCOMPARE(stored, expected);
 
     // Row by row the same numbers the search finds, whatever the bound.
-    for (std::int16_t method = 0; method < static_cast<std::int16_t>(primes::methodCount); ++method) {
+    for (std::int16_t method = 0; method < static_cast<std::int16_t>(primes::methodCount);
+         ++method) {
         QStringList computed;
-        for (const std::int16_t p : primes::findPrimes(static_cast<std::int16_t>(interval), method).primes)
+        for (const std::int16_t p :
+            primes::findPrimes(static_cast<std::int16_t>(interval), method).primes)
             computed.append(QString::number(p));
         QCOMPARE(computed, stored);
     }
