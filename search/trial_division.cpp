@@ -42,6 +42,9 @@ namespace {
 #endif
     }
 
+    // Remainders a candidate costs: one for each divisor 2..bound, none when the bound is below 2.
+    std::int64_t remaindersUpTo(std::int16_t bound) { return bound >= 2 ? bound - 1 : 0; }
+
     // The divisor loop, shared by the shipped search and the counting one. `count` is called once
     // per remainder; the shipped search passes a function that does nothing, so its loop compiles
     // to the bare remainders.
@@ -68,7 +71,7 @@ namespace {
         const Interval range = intervals[static_cast<std::size_t>(interval)];
         for (std::int16_t n = range.first; n <= range.last; ++n) {
             const std::int16_t b = bound(n);
-            result.remainderOperations += b >= 2 ? b - 1 : 0;
+            result.remainderOperations += remaindersUpTo(b);
             if (noDivisorUpTo(n, b, count))
                 result.primes.push_back(n);
         }
@@ -112,7 +115,7 @@ std::int64_t remainderOperations(std::int16_t interval, std::int16_t method)
     const Interval range = intervals[static_cast<std::size_t>(interval)];
     std::int64_t operations = 0;
     for (std::int16_t n = range.first; n <= range.last; ++n)
-        operations += bound(n) >= 2 ? bound(n) - 1 : 0;
+        operations += remaindersUpTo(bound(n));
     return operations;
 }
 
