@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The window's behaviour, for every window system: its two items of state and its handlers.
+//
+// A front end builds its controls from the design (design.h), implements Controls over them, calls
+// Form_Load before showing the window, and turns its controls' clicks into calls of the handlers
+// below. A click on an interval button runs Option1_Click: the left list is refilled from the
+// stored list, the summary replaces the text box's text, and FindPrimes refills the right list by
+// trial division; then the two measured times are shown and the result is read out. A method
+// button only records the bound for the next interval. Selecting a row in either list selects the
+// same row in both.
+
+#include "controls.h"
+
+#include <cstdint>
+
+namespace form {
+
+// What the last interval click measured: the stored side (the left list refilled from its stored
+// list), the computed side (all of FindPrimes), and the remainder operations of its search. Zero
+// before the first click.
+struct Measured {
+    std::int64_t storedNanoseconds = 0;
+    std::int64_t computedNanoseconds = 0;
+    std::int64_t remainderOperations = 0;
+};
+
+class MainFormLogic {
+public:
+    explicit MainFormLogic(Controls& controls)
+        : controls_(controls)
+    {
+    }
+
+    void Form_Load();
+    void Option1_Click(std::int16_t Index);
+    void Option2_Click(std::int16_t Index);
+    void List1_Click(std::int16_t Index);
+
+    std::int16_t intervalIndex() const { return IntervalIndex; }
+    std::int16_t methodIndex() const { return MethodIndex; }
+    const Measured& measured() const { return measured_; }
+
+private:
+    void FindPrimes();
+    void showMeasured(const std::string& summary);
+
+    Controls& controls_;
+    std::int16_t IntervalIndex = -1; // -1 until the user chooses an interval
+    std::int16_t MethodIndex = 2;
+    Measured measured_;
+};
+
+} // namespace form
