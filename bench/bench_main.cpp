@@ -59,14 +59,15 @@ void search(benchmark::State& state)
 // As many remainders as the search performs for this interval and bound, and nothing else.
 void baseline(benchmark::State& state)
 {
-    const std::int64_t operations = primes::remainderOperations(intervalOf(state), methodOf(state));
+    const std::int64_t operations
+        = primes::findPrimes(intervalOf(state), methodOf(state)).remainderOperations;
     for (auto _ : state)
         bench::remainderBaseline(operations);
 }
 
 // The two sides as the window itself measures them for the times it shows: each iteration is a
 // real interval click, and its time is the window's own figure for that side.
-void clickAndRead(benchmark::State& state, std::int16_t method, qint64 MainForm::Measured::*side)
+void clickAndRead(benchmark::State& state, std::int16_t method, std::int64_t form::Measured::*side)
 {
     form->option2().at(static_cast<std::size_t>(method))->click();
     QAbstractButton* option = form->option1().at(static_cast<std::size_t>(intervalOf(state)));
@@ -80,13 +81,13 @@ void clickAndRead(benchmark::State& state, std::int16_t method, qint64 MainForm:
 // so the quickest one keeps the clicks short.
 void storedSide(benchmark::State& state)
 {
-    clickAndRead(state, 2, &MainForm::Measured::storedNanoseconds);
+    clickAndRead(state, 2, &form::Measured::storedNanoseconds);
 }
 
 // The computed side: FindPrimes, the search and the right list refilled with its result.
 void computedSide(benchmark::State& state)
 {
-    clickAndRead(state, methodOf(state), &MainForm::Measured::computedNanoseconds);
+    clickAndRead(state, methodOf(state), &form::Measured::computedNanoseconds);
 }
 
 // A whole interval click on the real window, until it has laid out and painted the result.
@@ -259,8 +260,9 @@ void report(
         const double stored = at(key("storedSide", i));
         chart << primes::intervals[static_cast<std::size_t>(i)].last << ' ' << stored;
         for (int m = 0; m < methodCount; ++m) {
-            const auto ops = primes::remainderOperations(
-                static_cast<std::int16_t>(i), static_cast<std::int16_t>(m));
+            const auto ops
+                = primes::findPrimes(static_cast<std::int16_t>(i), static_cast<std::int16_t>(m))
+                      .remainderOperations;
             const double computed = at(key("computedSide", i, m));
             const double bare = at(key("search", i, m));
             const double base = at(key("baseline", i, m));

@@ -81,7 +81,8 @@ void MainFormLogic::showMeasured(const std::string& summary)
 {
     namespace spoken = texts::spoken;
     std::string method = "?";
-    if (MethodIndex >= 0 && MethodIndex < static_cast<std::int16_t>(std::size(texts::methodCaptions)))
+    if (MethodIndex >= 0
+        && MethodIndex < static_cast<std::int16_t>(std::size(texts::methodCaptions)))
         method = texts::methodCaptions[MethodIndex];
     const std::array<TimeText, 2> times { {
         { measured::durationText(measured_.storedNanoseconds), spoken::storedTimeDescription },
@@ -90,8 +91,8 @@ void MainFormLogic::showMeasured(const std::string& summary)
                 + measured::countText(measured_.remainderOperations) + spoken::computedTimeAfter },
     } };
     controls_.showTimes(times);
-    controls_.announce(summary + spoken::announcedStored + times[0].text
-        + spoken::announcedComputed + times[1].text + spoken::announcedEnd);
+    controls_.announce(summary + spoken::announcedStored + times[0].text + spoken::announcedComputed
+        + times[1].text + spoken::announcedEnd);
 }
 
 } // namespace form

@@ -42,45 +42,20 @@ namespace {
 #endif
     }
 
-    // Remainders a candidate costs: one for each divisor 2..bound, none when the bound is below 2.
-    std::int64_t remaindersUpTo(std::int16_t bound) { return bound >= 2 ? bound - 1 : 0; }
-
-    // The divisor loop, shared by the shipped search and the counting one. `count` is called once
-    // per remainder; the shipped search passes a function that does nothing, so its loop compiles
-    // to the bare remainders.
-    template <typename Count> bool noDivisorUpTo(std::int16_t n, std::int16_t bound, Count& count)
+    // The divisor loop. It adds to `remainders` each remainder it computes: the one count of the
+    // search's cost that the window, the tests and the bench all read.
+    bool noDivisorUpTo(std::int16_t n, std::int16_t bound, std::int64_t& remainders)
     {
         bool prime = true;
         for (std::int16_t j = 2; j <= bound; ++j) {
             const int remainder = n % j;
             keepRemainder(remainder);
-            count();
+            ++remainders;
             if (remainder == 0)
                 prime = false;
         }
         return prime;
     }
-
-    template <typename Count>
-    Search search(std::int16_t interval, std::int16_t method, Count& count)
-    {
-        Search result;
-        if (!validIndices(interval, method))
-            return result;
-        const BoundFunction bound = bounds[static_cast<std::size_t>(method)];
-        const Interval range = intervals[static_cast<std::size_t>(interval)];
-        for (std::int16_t n = range.first; n <= range.last; ++n) {
-            const std::int16_t b = bound(n);
-            result.remainderOperations += remaindersUpTo(b);
-            if (noDivisorUpTo(n, b, count))
-                result.primes.push_back(n);
-        }
-        return result;
-    }
-
-    struct Uncounted {
-        void operator()() const { }
-    };
 
 } // namespace
 
@@ -91,32 +66,22 @@ std::int16_t divisorBound(Method method, std::int16_t n)
 
 bool hasNoDivisorUpTo(std::int16_t n, std::int16_t bound)
 {
-    Uncounted uncounted;
-    return noDivisorUpTo(n, bound, uncounted);
+    std::int64_t remainders = 0;
+    return noDivisorUpTo(n, bound, remainders);
 }
 
 Search findPrimes(std::int16_t interval, std::int16_t method)
 {
-    Uncounted uncounted;
-    return search(interval, method, uncounted);
-}
-
-Search findPrimesCounting(std::int16_t interval, std::int16_t method, std::int64_t& computed)
-{
-    auto count = [&computed] { ++computed; };
-    return search(interval, method, count);
-}
-
-std::int64_t remainderOperations(std::int16_t interval, std::int16_t method)
-{
+    Search result;
     if (!validIndices(interval, method))
-        return 0;
+        return result;
     const BoundFunction bound = bounds[static_cast<std::size_t>(method)];
     const Interval range = intervals[static_cast<std::size_t>(interval)];
-    std::int64_t operations = 0;
-    for (std::int16_t n = range.first; n <= range.last; ++n)
-        operations += remaindersUpTo(bound(n));
-    return operations;
+    for (std::int16_t n = range.first; n <= range.last; ++n) {
+        if (noDivisorUpTo(n, bound(n), result.remainderOperations))
+            result.primes.push_back(n);
+    }
+    return result;
 }
 
 } // namespace primes

@@ -33,8 +33,8 @@ std::int16_t divisorBound(Method method, std::int16_t n);
 // candidate costs exactly bound - 1 remainder operations, prime or not.
 bool hasNoDivisorUpTo(std::int16_t n, std::int16_t bound);
 
-// What one search found: the primes, ascending, and the remainder operations its bounds called
-// for (the sum of bound - 1 over its candidates, worked out beside the divisor loop, not in it).
+// What one search found: the primes, ascending, and the remainder operations its divisor loop
+// computed.
 struct Search {
     std::vector<std::int16_t> primes;
     std::int64_t remainderOperations = 0;
@@ -43,13 +43,5 @@ struct Search {
 // The primes of intervals[interval] by trial division with `method`. Empty when either index is
 // outside its table.
 Search findPrimes(std::int16_t interval, std::int16_t method);
-
-// The same search, adding to `computed` every remainder its divisor loop actually computes: lets a
-// test see the loop itself. The shipped search above keeps a loop with no counter in it.
-Search findPrimesCounting(std::int16_t interval, std::int16_t method, std::int64_t& computed);
-
-// Remainder operations that findPrimes(interval, method) performs, from the bounds alone, without
-// searching.
-std::int64_t remainderOperations(std::int16_t interval, std::int16_t method);
 
 } // namespace primes

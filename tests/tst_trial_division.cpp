@@ -153,8 +153,6 @@ void TestTrialDivision::primesOfInterval()
     QCOMPARE(std::vector<int>(found.begin(), found.end()), expected);
     // A second run finds the same, with nothing carried over from the first.
     QCOMPARE(primes::findPrimes(i, m).primes, found);
-    std::int64_t computed = 0;
-    QCOMPARE(primes::findPrimesCounting(i, m, computed).primes, found);
 }
 
 // The window never passes such indices; the search still answers with nothing.
@@ -164,7 +162,8 @@ void TestTrialDivision::indicesOutsideTheTables()
         { std::pair<int, int> { -1, 2 }, { 4, 2 }, { 0, -1 }, { 3, 3 } }) {
         const auto i = static_cast<std::int16_t>(interval);
         const auto m = static_cast<std::int16_t>(method);
-        QVERIFY(primes::findPrimes(i, m).primes.empty() && primes::remainderOperations(i, m) == 0);
+        const primes::Search found = primes::findPrimes(i, m);
+        QVERIFY(found.primes.empty() && found.remainderOperations == 0);
     }
 }
 
@@ -208,15 +207,11 @@ void TestTrialDivision::operationCount()
 
     const auto i = static_cast<std::int16_t>(interval);
     const auto m = static_cast<std::int16_t>(method);
-    // Worked out from the bounds, reported by the search, and counted in its divisor loop: a loop
-    // that stops at the first divisor, or skips one, computes fewer remainders than its bounds say.
-    const qint64 fromBounds = primes::remainderOperations(i, m);
-    QCOMPARE(fromBounds, expected);
-    QCOMPARE(primes::findPrimes(i, m).remainderOperations, expected);
-    std::int64_t computed = 0;
-    primes::findPrimesCounting(i, m, computed);
-    QCOMPARE(computed, expected);
-    QVERIFY2(std::abs(fromBounds - designed) <= tolerance, qPrintable(QString::number(fromBounds)));
+    // Counted in the divisor loop: a loop that stops at the first divisor, or skips one, computes
+    // fewer remainders than the bounds call for.
+    const qint64 counted = primes::findPrimes(i, m).remainderOperations;
+    QCOMPARE(counted, expected);
+    QVERIFY2(std::abs(counted - designed) <= tolerance, qPrintable(QString::number(counted)));
 }
 
 QTEST_APPLESS_MAIN(TestTrialDivision)

@@ -3,12 +3,9 @@
 
 #include "controls.h"
 
+#include "accessibility.h"
+
 #include <QAbstractListModel>
-#include <QAccessible>
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-#include <QAccessibleAnnouncementEvent>
-#endif
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -90,22 +87,6 @@ void ListBox::setSelectedRow(int row)
     scrollTo(index);
 }
 
-void ListBox::currentToSelection()
-{
-    const int row = selectedRow();
-    if (row >= 0 && row != currentRow())
-        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
-}
-
-void ListBox::focusInEvent(QFocusEvent* event)
-{
-    // Before Qt's own handling, which would make the first row current. A click on a row makes
-    // that row current itself; catching up first would have the old row read out on the way.
-    if (event->reason() != Qt::MouseFocusReason)
-        currentToSelection();
-    QListWidget::focusInEvent(event);
-}
-
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(
     const QModelIndex& index, const QEvent* event) const
 {
@@ -117,25 +98,6 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(
     if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
         return QItemSelectionModel::NoUpdate;
     return command;
-}
-
-void ListBox::keyPressEvent(QKeyEvent* event)
-{
-    // Entered by a click that picked no row (on the scroll bar), the list has not caught up yet.
-    currentToSelection();
-    // Tabbing in makes the first row current without selecting it; the first arrow press then
-    // selects that row instead of skipping past it.
-    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    if (arrow && event->modifiers() == Qt::NoModifier && selectedRow() < 0 && count() > 0) {
-        const int row = currentRow() >= 0 ? currentRow() : 0;
-        // Screen readers hear of a row when it becomes current, not when it becomes selected:
-        // the row made current on entry is made current anew, so that this press is heard.
-        selectionModel()->clearCurrentIndex();
-        setSelectedRow(row);
-        event->accept();
-        return;
-    }
-    QListWidget::keyPressEvent(event);
 }
 
 OptionButton::OptionButton(const QString& caption, QWidget* parent)
@@ -196,38 +158,10 @@ void TextBox::setText(const QString& text)
     verticalScrollBar()->setValue(0);
 }
 
-void announce(QWidget* source, const QString& text)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(source, text);
-    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-    QAccessible::updateAccessibility(&event);
-#else
-    // No way to ask for speech away from the focus; a fake focus or name change would mislead.
-    Q_UNUSED(source);
-    Q_UNUSED(text);
-#endif
-}
-
-namespace {
-
-QAccessibleInterface* groupFrameAccessible(const QString& className, QObject* object)
-{
-    if (className == "GroupFrame"_L1 && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
-    return nullptr;
-}
-
-} // namespace
-
 GroupFrame::GroupFrame(QWidget* parent)
     : QFrame(parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(groupFrameAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    installGroupRole();
     setFrameShape(QFrame::NoFrame);
 }
 
@@ -262,12 +196,18 @@ private:
 
 StoredList::StoredList(std::span<const char* const> rows, QWidget* parent)
     : QListView(parent)
+    , rows_(rows)
 {
     setModel(new RowTable(rows, this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
 }
 
-int StoredList::count() const { return model()->rowCount(); }
+int StoredList::count() const { return static_cast<int>(rows_.size()); }
 
-QString StoredList::text(int row) const { return model()->index(row, 0).data().toString(); }
+std::string StoredList::rowText(int row) const
+{
+    if (row < 0 || row >= count())
+        return {};
+    return rows_[static_cast<std::size_t>(row)];
+}

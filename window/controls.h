@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include <span>
+#include <string>
 
 // The three kinds of control whose Qt defaults differ from what the window promises its users.
 
@@ -59,6 +60,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Focus handling, with what screen readers hear of it: accessibility.cpp.
     void currentToSelection();
 };
 
@@ -88,11 +90,6 @@ private:
     QString text_;
 };
 
-// Asks screen readers to read `text` once, politely (when they have finished what they are
-// saying), on behalf of `source`, without moving the focus. Needs Qt 6.8. Built with an older Qt
-// (Debian 12 has 6.4) it does nothing, and the user hears the text on going to where it is shown.
-void announce(QWidget* source, const QString& text);
-
 // A borderless frame that holds one group of option buttons. Screen readers meet it as a named
 // group, so that entering it says which choice the buttons make; a plain QFrame would be an
 // anonymous border.
@@ -110,5 +107,9 @@ public:
     StoredList(std::span<const char* const> rows, QWidget* parent = nullptr);
 
     int count() const;
-    QString text(int row) const;
+    // The row as stored, empty past the last one.
+    std::string rowText(int row) const;
+
+private:
+    std::span<const char* const> rows_;
 };

@@ -34,16 +34,36 @@ bool needsDisplay(std::string_view platforms)
     return true;
 }
 
-} // namespace
-
-bool reportMissingDisplay()
+// The platform Qt is asked for: the last `-platform NAME` (or `--platform NAME`) on the command
+// line, else QT_QPA_PLATFORM.
+std::string_view requestedPlatform(int argc, char* argv[])
 {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (!needsDisplay(platform ? platform : "") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"))
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-platform" || arg == "--platform")
+            platform = argv[++i];
+    }
+    return platform ? platform : "";
+}
+
+} // namespace
+
+bool reportMissingDisplay(int argc, char* argv[])
+{
+#if defined(_WIN32) || defined(__APPLE__) || defined(__ANDROID__)
+    // Their windows need no display server, and Qt's default platform there is not xcb.
+    (void)argc;
+    (void)argv;
+    return false;
+#else
+    if (!needsDisplay(requestedPlatform(argc, argv)) || isSet("DISPLAY")
+        || isSet("WAYLAND_DISPLAY"))
         return false;
     std::fprintf(stderr,
         "%s: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
         "start it from a desktop session.\n",
         appinfo::name);
     return true;
+#endif
 }

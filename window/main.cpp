@@ -11,7 +11,7 @@
 
 int main(int argc, char* argv[])
 {
-    if (reportMissingDisplay())
+    if (reportMissingDisplay(argc, argv))
         return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(appinfo::name));

@@ -3,22 +3,24 @@
 
 #pragma once
 
-// MainForm is the program's only window. It holds 22 controls built from one design table
-// (main_form.cpp), the stored prime lists in four hidden list boxes, and two items of state: the
-// chosen interval and the chosen divisor bound.
+// MainForm is the program's only window on Linux: the Qt front end of the window's logic
+// (form/form_logic.h). It builds 22 controls, and the two time labels added to them, from the
+// design table (form/design.h), and gives the logic the control operations it asks for
+// (form::Controls) over them, and nothing more: the handlers and the two items of state live in
+// the logic.
 //
-// A click on an interval button runs Option1_Click: the left list is refilled from the stored
-// list, the summary replaces the text box's text, and FindPrimes refills the right list by trial
-// division. A method button only records the bound for the next interval. Selecting a row in
-// either list selects the same row in both. Under each list, a label added to the design shows
-// how long its side took at the last interval click.
+// A click on an interval button calls Option1_Click, which refills the left list from the stored
+// list, replaces the text box's text by the summary, refills the right list by trial division and
+// shows both times; a method button calls Option2_Click; a row selected in either list calls
+// List1_Click, which selects the same row in both.
 //
-// Where things are: every control is made in createControls(), from the design table at the top
-// of main_form.cpp (one row per control: tab index, name, container, twips, colour, visibility,
-// text); the behaviour is in the handlers below, named after the design's events; the kinds of
-// control whose Qt defaults differ from the design are in controls.h. Each control's objectName
-// is its design name ("Option1(2)", "List1(0)", "Frame2"), so tests, the bench and a debugger
-// find it through Qt (findChild), or through the read-only arrays below.
+// Where things are: the controls whose Qt defaults differ from the design are in controls.h; what
+// screen readers hear is in accessibility.cpp. Each control's objectName is its design name
+// ("Option1(2)", "List1(0)", "Frame2"), so tests, the bench and a debugger find it through Qt
+// (findChild), or through the read-only arrays below.
+
+#include "controls.h"
+#include "form_logic.h"
 
 #include <QWidget>
 
@@ -27,31 +29,18 @@
 
 class QFrame;
 class QLabel;
-class ListBox;
-class OptionButton;
-class StoredList;
-class TextBox;
 
-class MainForm : public QWidget {
+class MainForm : public QWidget, private form::Controls {
     Q_OBJECT
 public:
     explicit MainForm(QWidget* parent = nullptr);
 
-    // Times New Roman, 12 points: set once for the application, inherited by every control.
+    // The design's font: set once for the application, inherited by every control.
     static QFont designFont();
 
-    std::int16_t intervalIndex() const { return IntervalIndex; }
-    std::int16_t methodIndex() const { return MethodIndex; }
-
-    // What the last interval click measured: the stored side (the left list refilled from its
-    // stored list), the computed side (all of FindPrimes), and the remainder operations of its
-    // search. Zero before the first click.
-    struct Measured {
-        qint64 storedNanoseconds = 0;
-        qint64 computedNanoseconds = 0;
-        std::int64_t remainderOperations = 0;
-    };
-    const Measured& measured() const { return measured_; }
+    std::int16_t intervalIndex() const { return logic_.intervalIndex(); }
+    std::int16_t methodIndex() const { return logic_.methodIndex(); }
+    const form::Measured& measured() const { return logic_.measured(); }
 
     // The control arrays, read-only, in the design's indices.
     const std::array<TextBox*, 2>& text1() const { return Text1; }
@@ -69,16 +58,22 @@ protected:
 
 private:
     void createControls();
-    void describeForScreenReaders();
     void connectControls();
     QList<QWidget*> tabStops() const;
 
-    void Form_Load();
-    void Option1_Click(std::int16_t Index);
-    void Option2_Click(std::int16_t Index);
-    void List1_Click(std::int16_t Index);
-    void FindPrimes();
-    void showMeasured();
+    // form::Controls
+    void clearList(form::ControlId list) override;
+    void appendRow(form::ControlId list, const std::string& text) override;
+    std::int16_t rowCount(form::ControlId list) const override;
+    std::string rowText(form::ControlId list, std::int16_t row) const override;
+    std::int16_t selectedRow(form::ControlId list) const override;
+    void setSelectedRow(form::ControlId list, std::int16_t row) override;
+    std::string caption(form::ControlId option) const override;
+    void setText(form::ControlId textBox, const std::string& text) override;
+    void showTimes(const std::array<form::TimeText, 2>& times) override;
+    void announce(const std::string& text) override;
+
+    ListBox* listBox(form::ControlId list) const;
 
     // The controls, in the design's arrays and indices; owned by the window.
     std::array<TextBox*, 2> Text1 {};
@@ -92,8 +87,6 @@ private:
     // Added to the design: the measured time of the stored side (0) and of the computed side (1).
     std::array<QLabel*, 2> Label2 {};
 
-    std::int16_t IntervalIndex = -1; // -1 until the user chooses an interval
-    std::int16_t MethodIndex = 2;
-    Measured measured_;
     QList<QWidget*> tabOrder_; // every control, in the design's tab order
+    form::MainFormLogic logic_ { *this };
 };

@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "controls.h"
+#include "design.h"
+#include "form_logic.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A front end with no window: it keeps what the logic asks it to show, built from the same design
+// table as the real windows, and turns a selection set from code into a list click when asked to,
+// as some window systems do.
+class RecordingControls : public form::Controls {
+public:
+    struct List {
+        std::vector<std::string> rows;
+        std::int16_t selected = -1;
+    };
+
+    RecordingControls()
+    {
+        for (const form::ControlRow& row : form::design) {
+            if (row.name == form::Name::List1 || row.name == form::Name::List2) {
+                List& list = lists[key(row.name, row.index)];
+                for (const char* text : form::initialRows(row))
+                    list.rows.emplace_back(text);
+            } else if (row.text) {
+                texts[key(row.name, row.index)] = row.text;
+            }
+        }
+        logic.Form_Load();
+    }
+
+    // What a user's click on a row does: selects it, then the window raises the list's click.
+    void clickRow(std::int16_t list, std::int16_t row)
+    {
+        list1(list).selected = row;
+        raiseListClick(list);
+    }
+
+    List& list1(std::int16_t i) { return lists[key(form::Name::List1, i)]; }
+    List& list2(std::int16_t i) { return lists[key(form::Name::List2, i)]; }
+    const std::string& text1(std::int16_t i) { return texts[key(form::Name::Text1, i)]; }
+
+    form::MainFormLogic logic { *this };
+    bool clickOnSelectionFromCode = false;
+    int clickDepth = 0;
+    int deepestClick = 0;
+    int selectionsSet = 0;
+    std::vector<std::array<form::TimeText, 2>> shownTimes;
+    std::vector<std::string> announced;
+
+private:
+    static std::pair<int, int> key(form::Name name, int index)
+    {
+        return { static_cast<int>(name), index };
+    }
+    List& list(form::ControlId id) { return lists[key(id.name, id.index)]; }
+
+    void raiseListClick(std::int16_t list)
+    {
+        ++clickDepth;
+        deepestClick = std::max(deepestClick, clickDepth);
+        if (clickDepth < 10) // a runaway recursion fails the test instead of the stack
+            logic.List1_Click(list);
+        --clickDepth;
+    }
+
+    void clearList(form::ControlId id) override
+    {
+        list(id).rows.clear();
+        list(id).selected = -1;
+    }
+    void appendRow(form::ControlId id, const std::string& text) override
+    {
+        list(id).rows.push_back(text);
+    }
+    std::int16_t rowCount(form::ControlId id) const override
+    {
+        const auto found = lists.find(key(id.name, id.index));
+        return found == lists.end() ? 0 : static_cast<std::int16_t>(found->second.rows.size());
+    }
+    std::string rowText(form::ControlId id, std::int16_t row) const override
+    {
+        return lists.at(key(id.name, id.index)).rows.at(static_cast<std::size_t>(row));
+    }
+    std::int16_t selectedRow(form::ControlId id) const override
+    {
+        return lists.at(key(id.name, id.index)).selected;
+    }
+    void setSelectedRow(form::ControlId id, std::int16_t row) override
+    {
+        ++selectionsSet;
+        if (list(id).selected == row)
+            return;
+        list(id).selected = row;
+        if (clickOnSelectionFromCode && id.name == form::Name::List1)
+            raiseListClick(id.index);
+    }
+    std::string caption(form::ControlId id) const override
+    {
+        return texts.at(key(id.name, id.index));
+    }
+    void setText(form::ControlId id, const std::string& text) override
+    {
+        texts[key(id.name, id.index)] = text;
+    }
+    void showTimes(const std::array<form::TimeText, 2>& times) override
+    {
+        shownTimes.push_back(times);
+    }
+    void announce(const std::string& text) override { announced.push_back(text); }
+
+    std::map<std::pair<int, int>, List> lists;
+    std::map<std::pair<int, int>, std::string> texts;
+};

@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's behaviour, through a front end that only records: no window system.
+
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest.h>
+
+#include "form_texts.h"
+#include "recording_controls.h"
+#include "sieve.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int intervalEnds[4][2] = { { 1, 10 }, { 10, 100 }, { 100, 1000 }, { 1000, 10000 } };
+
+std::vector<std::string> expectedRows(int interval)
+{
+    std::vector<std::string> rows;
+    for (const int p : primesBetween(intervalEnds[interval][0], intervalEnds[interval][1]))
+        rows.push_back(std::to_string(p));
+    return rows;
+}
+
+std::string summary(int interval, std::size_t count)
+{
+    return std::string("В интервала ") + texts::intervalCaptions[interval]
+        + " броя прости числа е: " + std::to_string(count) + "\r\n";
+}
+
+} // namespace
+
+TEST_CASE("at load: no interval, the square-root bound, the task statement, empty lists")
+{
+    RecordingControls window;
+    CHECK(window.logic.intervalIndex() == -1);
+    CHECK(window.logic.methodIndex() == 2);
+    CHECK(window.text1(0) == texts::taskStatement);
+    CHECK(window.list1(0).rows.empty());
+    CHECK(window.list1(1).rows.empty());
+}
+
+TEST_CASE("an interval click fills both lists and replaces the text by the summary")
+{
+    RecordingControls window;
+    for (std::int16_t method = 0; method < 3; ++method) {
+        window.logic.Option2_Click(method);
+        for (std::int16_t interval = 0; interval < 4; ++interval) {
+            CAPTURE(method);
+            CAPTURE(interval);
+            window.logic.Option1_Click(interval);
+            const std::vector<std::string> expected = expectedRows(interval);
+            CHECK(window.logic.intervalIndex() == interval);
+            CHECK(window.list1(0).rows == expected);
+            CHECK(window.list1(1).rows == expected);
+            // Replaced, never appended to, and ends in CR LF.
+            CHECK(window.text1(0) == summary(interval, expected.size()));
+            CHECK(window.list1(0).selected == -1);
+            CHECK(window.list1(1).selected == -1);
+        }
+    }
+    CHECK(window.text1(1) == texts::quotation);
+}
+
+TEST_CASE("the count is the stored row count, not the computed one")
+{
+    RecordingControls window;
+    window.list2(1).rows.resize(7);
+    window.logic.Option1_Click(1);
+    CHECK(window.text1(0) == summary(1, 7));
+    CHECK(window.list1(1).rows.size() == 21);
+}
+
+TEST_CASE("a new bound takes effect at the next interval click")
+{
+    RecordingControls window;
+    window.logic.Option1_Click(3);
+    const std::int64_t squareRoot = window.logic.measured().remainderOperations;
+    window.logic.Option2_Click(0);
+    CHECK(window.logic.methodIndex() == 0);
+    // Nothing recomputed yet.
+    CHECK(window.logic.measured().remainderOperations == squareRoot);
+    CHECK(window.shownTimes.size() == 1);
+    window.logic.Option1_Click(3);
+    CHECK(window.logic.measured().remainderOperations > 70 * squareRoot);
+    CHECK(window.list1(1).rows == expectedRows(3));
+}
+
+TEST_CASE("each interval click shows both times and has the result read out once")
+{
+    RecordingControls window;
+    window.logic.Option2_Click(1);
+    window.logic.Option1_Click(0);
+    REQUIRE(window.shownTimes.size() == 1);
+    const auto& times = window.shownTimes.back();
+    CHECK(times[0].description == texts::spoken::storedTimeDescription);
+    // 2 - 10 under the halving bound: 18 divisibility checks.
+    CHECK(times[1].description
+        == std::string(texts::spoken::computedTimeBefore) + "2 - (N/2): 18"
+            + texts::spoken::computedTimeAfter);
+    REQUIRE(window.announced.size() == 1);
+    CHECK(window.announced.back()
+        == "В интервала 1 - 10 броя прости числа е: 4. Директно " + times[0].text
+            + ", последователно " + times[1].text + ".");
+}
+
+TEST_CASE("row sync")
+{
+    RecordingControls window;
+
+    SUBCASE("a list click before any interval does nothing")
+    {
+        window.clickRow(0, 0);
+        window.clickRow(1, 0);
+        CHECK(window.selectionsSet == 0);
+    }
+
+    SUBCASE("a left list of one row is not synchronised")
+    {
+        window.logic.Option1_Click(0);
+        window.list1(0).rows.resize(1);
+        window.clickRow(1, 0);
+        CHECK(window.selectionsSet == 0);
+    }
+
+    SUBCASE("the row selected in either list is selected in both")
+    {
+        window.logic.Option1_Click(1);
+        for (const std::int16_t clicked : { 0, 1 }) {
+            CAPTURE(clicked);
+            window.clickRow(clicked, static_cast<std::int16_t>(5 + clicked));
+            CHECK(window.list1(0).selected == 5 + clicked);
+            CHECK(window.list1(1).selected == 5 + clicked);
+            CHECK(window.list1(0).rows[static_cast<std::size_t>(5 + clicked)]
+                == window.list1(1).rows[static_cast<std::size_t>(5 + clicked)]);
+        }
+    }
+
+    SUBCASE("re-entered through selections set from code, it ends within two levels")
+    {
+        window.clickOnSelectionFromCode = true;
+        window.logic.Option1_Click(2);
+        for (const std::int16_t clicked : { 0, 1 }) {
+            CAPTURE(clicked);
+            window.deepestClick = 0;
+            window.clickRow(clicked, 100);
+            CHECK(window.deepestClick <= 2);
+            CHECK(window.list1(0).selected == 100);
+            CHECK(window.list1(1).selected == 100);
+        }
+    }
+}
+
+TEST_CASE("indices no button sends change nothing")
+{
+    RecordingControls window;
+    window.logic.Option1_Click(4);
+    window.logic.Option1_Click(-1);
+    CHECK(window.logic.intervalIndex() == -1);
+    CHECK(window.text1(0) == texts::taskStatement);
+    CHECK(window.shownTimes.empty());
+}
