@@ -31,7 +31,7 @@
 
 namespace {
 
-MainForm* form = nullptr; // the real window, shown offscreen
+MainForm* shownForm = nullptr; // the real window, shown offscreen
 
 constexpr int intervalCount = static_cast<int>(primes::intervals.size());
 constexpr int methodCount = static_cast<int>(primes::methodCount);
@@ -69,11 +69,11 @@ void baseline(benchmark::State& state)
 // real interval click, and its time is the window's own figure for that side.
 void clickAndRead(benchmark::State& state, std::int16_t method, std::int64_t form::Measured::*side)
 {
-    form->option2().at(static_cast<std::size_t>(method))->click();
-    QAbstractButton* option = form->option1().at(static_cast<std::size_t>(intervalOf(state)));
+    shownForm->option2().at(static_cast<std::size_t>(method))->click();
+    QAbstractButton* option = shownForm->option1().at(static_cast<std::size_t>(intervalOf(state)));
     for (auto _ : state) {
         option->click();
-        state.SetIterationTime(static_cast<double>(form->measured().*side) * 1e-9);
+        state.SetIterationTime(static_cast<double>(shownForm->measured().*side) * 1e-9);
     }
 }
 
@@ -93,8 +93,8 @@ void computedSide(benchmark::State& state)
 // A whole interval click on the real window, until it has laid out and painted the result.
 void click(benchmark::State& state)
 {
-    form->option2().at(static_cast<std::size_t>(methodOf(state)))->click();
-    QAbstractButton* option = form->option1().at(static_cast<std::size_t>(intervalOf(state)));
+    shownForm->option2().at(static_cast<std::size_t>(methodOf(state)))->click();
+    QAbstractButton* option = shownForm->option1().at(static_cast<std::size_t>(intervalOf(state)));
     for (auto _ : state) {
         option->click();
         QCoreApplication::processEvents();
@@ -372,7 +372,7 @@ int main(int argc, char* argv[])
     QApplication::setFont(MainForm::designFont());
     MainForm window;
     window.show();
-    form = &window;
+    shownForm = &window;
 
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data()))
