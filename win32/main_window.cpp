@@ -497,9 +497,14 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_ACTIVATE:
-        // Back in the window, the focus returns to the control that had it.
-        if (LOWORD(wParam) == WA_INACTIVE)
-            break;
+        // Back in the window, the focus returns to the control that had it, not to the window.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (const HWND focused = GetFocus(); focused && IsChild(window_, focused))
+                lastFocus_ = focused;
+            return 0;
+        }
+        if (!HIWORD(wParam)) // not minimised
+            SetFocus(lastFocus_ ? lastFocus_ : control(form::Name::Text1, 0));
         return 0;
     case WM_CLOSE:
         DestroyWindow(window_);

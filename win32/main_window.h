@@ -80,6 +80,7 @@ private:
     HWND window_ = nullptr;
     std::vector<Child> children_; // the design's rows, then the time labels
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    HWND lastFocus_ = nullptr; // the control to give the focus back to on activation
     Font font_;
     Brush windowBrush_;
     std::vector<std::pair<std::uint32_t, Brush>> brushes_; // one per designed colour
