@@ -39,18 +39,6 @@ namespace {
 
     bool isChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-    // A multi-line EDIT asks the dialog manager for every key, Tab included
-    // (DLGC_WANTALLKEYS): without this, Tab would never leave the text box. It is read-only,
-    // so it has no use for Tab, Enter or Escape.
-    LRESULT CALLBACK textBoxProc(
-        HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-    {
-        if (message == WM_GETDLGCODE)
-            return DefSubclassProc(hwnd, message, wParam, lParam)
-                & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
-        return DefSubclassProc(hwnd, message, wParam, lParam);
-    }
-
     // The z-order, which screen readers take a control's name from: each heading goes just
     // before the control it names, as Windows (MSAA) names a list or a group by the label before
     // it. The rest keeps the design's order, which is its tab order; Tab itself follows the
@@ -227,8 +215,6 @@ void MainWindow::createControls()
         if (row->name == Name::Frame1 || row->name == Name::Frame2)
             SetWindowLongPtrW(
                 hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::frameProc));
-        if (row->name == Name::Text1)
-            SetWindowSubclass(hwnd, textBoxProc, 0, 0);
         if (isOption(row->name) && row->chosen)
             SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
         if (row->name == Name::List2) {
@@ -259,7 +245,26 @@ void MainWindow::placeControls(UINT dpi)
     AdjustWindowRectExForDpi(&frame, windowStyle, FALSE, windowExStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The frame's size for a client area comes from the system's metrics at the DPI, as the suggested
+// frame of WM_DPICHANGED does. Wine draws the frame at the system's DPI whatever the window's, so
+// there the client area can come out a few pixels off: whatever is off is made up here.
+void MainWindow::fitClientArea()
+{
+    RECT client;
+    GetClientRect(window_, &client);
+    const int wantedWidth = pixels(form::window.clientWidth, dpi_);
+    const int wantedHeight = pixels(form::window.clientHeight, dpi_);
+    if (client.right == wantedWidth && client.bottom == wantedHeight)
+        return;
+    RECT frame;
+    GetWindowRect(window_, &frame);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + wantedWidth - client.right,
+        frame.bottom - frame.top + wantedHeight - client.bottom,
+        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Names, descriptions and roles for screen readers, as the Linux window gives them. Buttons and
@@ -359,9 +364,10 @@ bool MainWindow::preTranslate(MSG& message)
 }
 
 // Tab visits the controls in the design's tab order; a group of option buttons is one stop,
-// entered at its chosen button (at its first while none is chosen). Handled here rather than by
-// the dialog manager: Wine's does not wrap Tab from the last stop inside a frame
-// (WS_EX_CONTROLPARENT) back to the first stop, and neither knows the design's order.
+// entered at its chosen button (at its first while none is chosen). Handled here, before the
+// dialog manager sees the key: Wine's does not wrap Tab from the last stop inside a frame
+// (WS_EX_CONTROLPARENT) back to the first stop, and a multi-line EDIT would keep Tab for itself
+// (DLGC_WANTALLKEYS), so the dialog manager would never move on from the text box.
 std::vector<HWND> MainWindow::tabStops() const
 {
     std::vector<HWND> stops;
@@ -494,6 +500,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         SetWindowPos(window_, nullptr, suggested->left, suggested->top,
             suggested->right - suggested->left, suggested->bottom - suggested->top,
             SWP_NOZORDER | SWP_NOACTIVATE);
+        fitClientArea();
         return 0;
     }
     case WM_ACTIVATE:

@@ -65,6 +65,7 @@ private:
 
     void createControls();
     void placeControls(UINT dpi);
+    void fitClientArea();
     void describeForScreenReaders();
     const Child* find(HWND hwnd) const;
     HWND require(form::ControlId id) const;

@@ -149,6 +149,13 @@ TEST_CASE_FIXTURE(WindowFixture, "Tab, Shift+Tab and the arrows follow the desig
         }
         CHECK(window.logic().intervalIndex() == -1);
         CHECK(rows(stored).empty());
+
+        // Windows' own option button tells its parent BN_CLICKED as it takes the focus unchosen
+        // (Wine's does not): that is no click.
+        const HWND first = control(Name::Option1, 0);
+        SendMessageW(GetParent(first), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(first), BN_CLICKED),
+            reinterpret_cast<LPARAM>(first));
+        CHECK(window.logic().intervalIndex() == -1);
     }
     SUBCASE("arrows choose and run, Space chooses, the chosen button is the stop")
     {
@@ -217,26 +224,25 @@ TEST_CASE_FIXTURE(WindowFixture, "the hidden controls hold what the design gives
     CHECK(text(quotation).starts_with("Неприятното в това"));
 }
 
-TEST_CASE_FIXTURE(WindowFixture, "every control at its design's place and size for the DPI")
-{
-    const UINT dpi = GetDpiForWindow(window.hwnd());
-    // The wrapper sets the prefix's DPI: a 192 dpi run that came up at 96 would prove nothing.
-    if (const char* asked = std::getenv("WINE_RUN_DPI"))
-        REQUIRE(dpi == static_cast<UINT>(std::atoi(asked)));
-    const auto pixels = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), 1440); };
+namespace {
 
+// The client area, every control and the font, from the design's twips at `dpi`.
+void checkLayout(const WindowFixture& fixture, UINT dpi)
+{
+    CAPTURE(dpi);
+    const auto pixels = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), 1440); };
     RECT client;
-    GetClientRect(window.hwnd(), &client);
+    GetClientRect(fixture.window.hwnd(), &client);
     CHECK(client.right == pixels(form::window.clientWidth));
     CHECK(client.bottom == pixels(form::window.clientHeight));
-    if (dpi == 96) {
+    if (dpi == 96) { // the Linux window's pixels, 15 twips each
         CHECK(client.right == 461);
         CHECK(client.bottom == 345);
     }
 
     const auto check = [&](const form::ControlRow& row) {
         CAPTURE(form::designName(row));
-        const HWND hwnd = control(row.name, row.index);
+        const HWND hwnd = fixture.control(row.name, row.index);
         RECT place;
         GetWindowRect(hwnd, &place);
         MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&place), 2);
@@ -244,7 +250,7 @@ TEST_CASE_FIXTURE(WindowFixture, "every control at its design's place and size f
         CHECK(place.top == pixels(row.top));
         CHECK(place.right - place.left == pixels(row.width));
         CHECK(place.bottom - place.top == pixels(row.height));
-        if (dpi == 96) // the Linux window's pixels: 15 twips each
+        if (dpi == 96)
             CHECK(place.left * 15 == row.left);
     };
     for (const form::ControlRow& row : form::design)
@@ -252,17 +258,88 @@ TEST_CASE_FIXTURE(WindowFixture, "every control at its design's place and size f
     for (const form::ControlRow& row : form::timeDesign)
         check(row);
 
-    // Times New Roman, 12 pt at this DPI, with Cyrillic.
-    LOGFONTW font {};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(Name::Label1, 0), WM_GETFONT, 0, 0)),
-        sizeof font, &font);
-    CHECK(font.lfHeight == -MulDiv(12, static_cast<int>(dpi), 72));
-    CHECK(font.lfCharSet == RUSSIAN_CHARSET);
-    CHECK(std::wstring(font.lfFaceName) == L"Times New Roman");
+    // Times New Roman, 12 pt at this DPI, with Cyrillic, in every control that shows text.
+    for (const form::ControlRow& row : form::design) {
+        if (row.name == Name::Frame1 || row.name == Name::Frame2)
+            continue;
+        CAPTURE(form::designName(row));
+        const auto font = reinterpret_cast<HFONT>(
+            SendMessageW(fixture.control(row.name, row.index), WM_GETFONT, 0, 0));
+        LOGFONTW design {};
+        REQUIRE(GetObjectW(font, sizeof design, &design) == sizeof design);
+        CHECK(design.lfHeight == -MulDiv(12, static_cast<int>(dpi), 72));
+        CHECK(design.lfCharSet == RUSSIAN_CHARSET);
+        CHECK(std::wstring(design.lfFaceName) == L"Times New Roman");
+    }
 }
+
+} // namespace
+
+TEST_CASE_FIXTURE(WindowFixture, "every control at its design's place and size for the DPI")
+{
+    const UINT dpi = GetDpiForWindow(window.hwnd());
+    // The wrapper sets the prefix's DPI: a 192 dpi run that came up at 96 would prove nothing.
+    if (const char* asked = std::getenv("WINE_RUN_DPI"))
+        REQUIRE(dpi == static_cast<UINT>(std::atoi(asked)));
+    checkLayout(*this, dpi);
+
+    // Moved to a screen of another DPI, Windows tells the window the new DPI and a new frame.
+    const UINT other = dpi == 96 ? 144 : 96;
+    RECT frame { 0, 0, MulDiv(form::window.clientWidth, static_cast<int>(other), 1440),
+        MulDiv(form::window.clientHeight, static_cast<int>(other), 1440) };
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(window.hwnd(), GWL_STYLE)),
+        FALSE, static_cast<DWORD>(GetWindowLongW(window.hwnd(), GWL_EXSTYLE)), other);
+    OffsetRect(&frame, 50 - frame.left, 50 - frame.top);
+    SendMessageW(
+        window.hwnd(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&frame));
+    checkLayout(*this, other);
+}
+
+namespace {
+
+// What MSAA tells a screen reader a control is called.
+std::string accessibleName(HWND hwnd)
+{
+    IAccessible* accessible = nullptr;
+    REQUIRE(SUCCEEDED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
+        IID_IAccessible, reinterpret_cast<void**>(&accessible))));
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT result = accessible->get_accName(self, &name);
+    accessible->Release();
+    std::string value = result == S_OK && name ? win32::utf8(name) : std::string();
+    SysFreeString(name);
+    return value;
+}
+
+} // namespace
 
 TEST_CASE_FIXTURE(WindowFixture, "screen readers name the lists and groups by their headings")
 {
+    click(control(Name::Option1, 0));
+    const std::string times[] = { text(control(Name::Label2, 0)), text(control(Name::Label2, 1)) };
+    for (const std::string& time : times)
+        REQUIRE_FALSE(time.empty());
+    // As MSAA reports them: Wine's oleacc reads window texts, Windows' the annotations or the
+    // heading before a control.
+    const std::pair<HWND, const char*> named[] = {
+        { control(Name::List1, 0), "Директно" },
+        { control(Name::List1, 1), "Последователно" },
+        { control(Name::Frame1), "Интервал" },
+        { control(Name::Frame2), "Алгоритъм" },
+        { control(Name::Option1, 3), "1000 - 10000" },
+        { control(Name::Option2, 0), "2 - (N-1)" },
+        { control(Name::Label2, 0), times[0].c_str() },
+        { control(Name::Label2, 1), times[1].c_str() },
+    };
+    for (const auto& [hwnd, name] : named) {
+        CAPTURE(name);
+        CHECK(accessibleName(hwnd) == name);
+    }
+
     // Windows names a control with no text of its own by the label just before it in z-order.
     const std::pair<HWND, HWND> labelled[] = {
         { control(Name::List1, 0), control(Name::Label1, 2) },
