@@ -295,6 +295,42 @@ TEST_CASE_FIXTURE(WindowFixture, "every control at its design's place and size f
     checkLayout(*this, other);
 }
 
+TEST_CASE_FIXTURE(WindowFixture, "the design's colours behind the texts")
+{
+    click(control(Name::Option1, 0));
+    RedrawWindow(window.hwnd(), nullptr, nullptr,
+        RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // A pixel of a control's client area, away from its text: from the right or bottom edge
+    // where `x` or `y` is negative.
+    const auto pixel = [](HWND hwnd, int x, int y) {
+        RECT area;
+        GetClientRect(hwnd, &area);
+        HDC dc = GetDC(hwnd);
+        const COLORREF colour
+            = GetPixel(dc, x < 0 ? area.right + x : x, y < 0 ? area.bottom + y : y);
+        ReleaseDC(hwnd, dc);
+        return colour;
+    };
+    constexpr COLORREF lightBlue = RGB(192, 192, 255);
+    constexpr COLORREF lightOrange = RGB(255, 192, 128);
+    constexpr COLORREF lightCyan = RGB(128, 255, 255);
+    constexpr COLORREF pink = RGB(255, 128, 255);
+    CHECK(pixel(window.hwnd(), 2, 2) == lightBlue);
+    CHECK(pixel(control(Name::Frame1), 2, 2) == lightBlue);
+    CHECK(pixel(control(Name::Frame2), 2, 2) == lightBlue);
+    for (int i = 0; i < 5; ++i)
+        CHECK(pixel(control(Name::Label1, i), 2, 2) == lightOrange);
+    for (int i = 0; i < 4; ++i)
+        CHECK(pixel(control(Name::Option1, i), -3, 2) == lightCyan);
+    for (int i = 0; i < 3; ++i)
+        CHECK(pixel(control(Name::Option2, i), -3, 2) == pink);
+    // No background of their own: the window's shows through.
+    for (int i = 0; i < 2; ++i)
+        CHECK(pixel(control(Name::Label2, i), 1, 1) == lightBlue);
+    // The read-only text box keeps a text box's colours, not a read-only one's grey.
+    CHECK(pixel(control(Name::Text1, 0), 4, -4) == GetSysColor(COLOR_WINDOW));
+}
+
 namespace {
 
 // What MSAA tells a screen reader a control is called.
