@@ -46,56 +46,43 @@ namespace {
     std::vector<const form::ControlRow*> zOrder()
     {
         using form::Name;
-        struct Heading {
-            Name heading;
-            int headingIndex;
-            Name control;
+        struct Labelled {
+            form::ControlId heading, control;
         };
-        constexpr Heading headings[]
-            = { { Name::Label1, 2, Name::List1 }, { Name::Label1, 1, Name::Frame1 },
-                  { Name::Label1, 3, Name::List1 }, { Name::Label1, 4, Name::Frame2 } };
-        const auto findRow = [](Name name, int index) -> const form::ControlRow* {
-            for (const form::ControlRow& row : form::design) {
-                if (row.name == name && row.index == index)
-                    return &row;
-            }
-            return nullptr;
+        constexpr Labelled headings[] = {
+            { { Name::Label1, 2 }, { Name::List1, 0 } },
+            { { Name::Label1, 1 }, { Name::Frame1, 0 } },
+            { { Name::Label1, 3 }, { Name::List1, 1 } },
+            { { Name::Label1, 4 }, { Name::Frame2, 0 } },
         };
-        const auto headingOf = [&](const form::ControlRow& row) -> const form::ControlRow* {
-            const int listIndex = row.name == Name::List1 ? row.index : 0;
-            int lists = 0;
-            for (const Heading& h : headings) {
-                if (h.control != row.name)
-                    continue;
-                if (h.control == Name::List1 && lists++ != listIndex)
-                    continue;
-                return findRow(h.heading, h.headingIndex);
-            }
-            return nullptr;
+        const auto is = [](const form::ControlRow& row, form::ControlId id) {
+            return row.name == id.name && row.index == id.index;
         };
-        const auto isHeading = [&](const form::ControlRow& row) {
-            return std::any_of(std::begin(headings), std::end(headings), [&](const Heading& h) {
-                return row.name == h.heading && row.index == h.headingIndex;
-            });
+        const auto rowOf = [&](form::ControlId id) {
+            return &*std::find_if(std::begin(form::design), std::end(form::design),
+                [&](const form::ControlRow& row) { return is(row, id); });
         };
         std::vector<const form::ControlRow*> order;
         for (const form::ControlRow& row : form::design) {
-            if (isHeading(row))
-                continue;
-            if (const form::ControlRow* heading = headingOf(row))
-                order.push_back(heading);
-            order.push_back(&row);
+            bool isHeading = false;
+            for (const Labelled& labelled : headings) {
+                isHeading = isHeading || is(row, labelled.heading);
+                if (is(row, labelled.control))
+                    order.push_back(rowOf(labelled.heading));
+            }
+            if (!isHeading)
+                order.push_back(&row);
         }
         for (const form::ControlRow& row : form::timeDesign)
             order.push_back(&row);
         return order;
     }
 
-    void registerClasses(HINSTANCE instance)
+    void registerClasses(HINSTANCE instance, WNDPROC windowProc, WNDPROC frameProc)
     {
         WNDCLASSEXW window {};
         window.cbSize = sizeof window;
-        window.lpfnWndProc = DefWindowProcW; // replaced by MainWindow's once it is created
+        window.lpfnWndProc = windowProc;
         window.hInstance = instance;
         window.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         window.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
@@ -103,6 +90,7 @@ namespace {
         RegisterClassExW(&window); // fails harmlessly when a second window registers it again
 
         WNDCLASSEXW frame = window;
+        frame.lpfnWndProc = frameProc;
         frame.hIcon = nullptr;
         frame.lpszClassName = frameClass;
         RegisterClassExW(&frame);
@@ -120,16 +108,14 @@ MainWindow::MainWindow(HINSTANCE instance)
 
     INITCOMMONCONTROLSEX common { sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&common);
-    registerClasses(instance);
+    registerClasses(instance, &MainWindow::windowProc, &MainWindow::frameProc);
 
     const std::wstring title = wide(form::windowTitle());
     window_
         = CreateWindowExW(windowExStyle, windowClass, title.c_str(), windowStyle | WS_CLIPCHILDREN,
-            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
+            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     if (!window_)
         throw std::runtime_error("CreateWindowExW failed for the main window");
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::windowProc));
 
     createControls();
     placeControls(GetDpiForWindow(window_));
@@ -212,9 +198,6 @@ void MainWindow::createControls()
             throw std::runtime_error("CreateWindowExW failed for " + form::designName(*row));
         children_.push_back({ row, hwnd });
 
-        if (row->name == Name::Frame1 || row->name == Name::Frame2)
-            SetWindowLongPtrW(
-                hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::frameProc));
         if (isOption(row->name) && row->chosen)
             SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
         if (row->name == Name::List2) {
@@ -446,8 +429,15 @@ bool MainWindow::stepOption(HWND focused, bool forward)
 
 LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(
+            hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self)
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    if (!self || !self->window_) // before CreateWindowExW has returned, or after WM_DESTROY
         return DefWindowProcW(hwnd, message, wParam, lParam);
     return self->handle(message, wParam, lParam);
 }
