@@ -214,12 +214,13 @@ void MainWindow::createControls()
 void MainWindow::placeControls(UINT dpi)
 {
     dpi_ = dpi;
-    font_.reset(CreateFontW(-MulDiv(form::window.fontPoints, static_cast<int>(dpi), 72), 0, 0, 0,
+    // The controls take the new font before the old one is deleted.
+    Font font(CreateFontW(-MulDiv(form::window.fontPoints, static_cast<int>(dpi), 72), 0, 0, 0,
         FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
         CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, wide(form::window.fontName).c_str()));
     for (const Child& child : children_) {
         const form::ControlRow& row = *child.row;
-        SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         SetWindowPos(child.hwnd, nullptr, pixels(row.left, dpi), pixels(row.top, dpi),
             pixels(row.width, dpi), pixels(row.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -228,8 +229,9 @@ void MainWindow::placeControls(UINT dpi)
     AdjustWindowRectExForDpi(&frame, windowStyle, FALSE, windowExStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    font_ = std::move(font);
     fitClientArea();
-    InvalidateRect(window_, nullptr, TRUE);
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 // The frame's size for a client area comes from the system's metrics at the DPI, as the suggested
