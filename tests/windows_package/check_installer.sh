@@ -14,7 +14,10 @@ WINEPREFIX=$4
 # No crash dialog, no Wine menu entries in the real home, no Mono or Gecko installation.
 WINEDLLOVERRIDES="winedbg.exe=d;winemenubuilder.exe=d;mscoree=d;mshtml=d"
 WINEDEBUG=-all
-export WINEPREFIX WINEDLLOVERRIDES WINEDEBUG
+# Wine names Unix files in the locale's encoding: under the POSIX locale (a bare chroot, cron) it
+# cannot make the Start-menu entry's Cyrillic name at all.
+LC_ALL=C.UTF-8
+export WINEPREFIX WINEDLLOVERRIDES WINEDEBUG LC_ALL
 unset DISPLAY WAYLAND_DISPLAY
 
 name="Прости числа в интервал"
