@@ -118,6 +118,10 @@ MainWindow::MainWindow(HINSTANCE instance)
         throw std::runtime_error("CreateWindowExW failed for the main window");
 
     createControls();
+    // What a time measures shows in its tooltip, as in the Linux window.
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+        CW_USEDEFAULT, window_, nullptr, instance, nullptr);
     placeControls(GetDpiForWindow(window_));
     describeForScreenReaders();
     // Focus cues always show, as in the Linux window, not only once a key has been pressed.
@@ -163,7 +167,8 @@ void MainWindow::createControls()
             break;
         case Name::Label2:
             // Centred both ways, one line, as the Linux window's time labels.
-            style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX;
+            // SS_NOTIFY: the mouse reaches it, for its tooltip.
+            style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY;
             break;
         case Name::List1:
         case Name::List2:
@@ -229,6 +234,10 @@ void MainWindow::placeControls(UINT dpi)
     AdjustWindowRectExForDpi(&frame, windowStyle, FALSE, windowExStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (tooltip_) {
+        SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi), 96));
+    }
     font_ = std::move(font);
     fitClientArea();
     RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -655,7 +664,19 @@ void MainWindow::showTimes(const std::array<form::TimeText, 2>& times)
     for (std::size_t i = 0; i < times.size(); ++i) {
         const HWND label = control(form::Name::Label2, static_cast<int>(i));
         SetWindowTextW(label, wide(times[i].text).c_str());
-        annotations_.setDescription(label, wide(times[i].description));
+        std::wstring description = wide(times[i].description);
+        annotations_.setDescription(label, description);
+        if (tooltip_) {
+            // The version 5 size: the program may run without Common Controls 6 (the tests).
+            TTTOOLINFOW tool {};
+            tool.cbSize = TTTOOLINFOW_V2_SIZE;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = window_;
+            tool.uId = reinterpret_cast<UINT_PTR>(label);
+            tool.lpszText = description.data();
+            SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
         ShowWindow(label, SW_SHOWNA);
     }
 }

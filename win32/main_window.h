@@ -31,6 +31,7 @@ public:
     HWND hwnd() const { return window_; }
     // The child window of a control of the design, nullptr if there is none.
     HWND control(form::Name name, int index) const;
+    HWND tooltips() const { return tooltip_; }
     const form::MainFormLogic& logic() const { return logic_; }
 
     // The window's own keyboard handling of a message taken from the queue (Tab, Shift+Tab and the
@@ -79,6 +80,7 @@ private:
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
+    HWND tooltip_ = nullptr; // the time labels' tooltips; owned by the window
     std::vector<Child> children_; // the design's rows, then the time labels
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     HWND lastFocus_ = nullptr; // the control to give the focus back to on activation

@@ -9,6 +9,7 @@
 
 #include "../sieve.h"
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <cstdlib>
@@ -73,6 +74,25 @@ TEST_CASE_FIXTURE(WindowFixture, "interval clicks fill both lists, the summary a
             CHECK_FALSE(text(time).empty());
         }
     }
+
+    // What each time measures, in its tooltip; the bound is still the default one.
+    const auto tooltip = [this](HWND label) {
+        std::wstring buffer(512, L'\0');
+        TTTOOLINFOW tool {};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = window.hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(label);
+        tool.lpszText = buffer.data();
+        SendMessageW(
+            window.tooltips(), TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&tool));
+        return win32::utf8(buffer.c_str());
+    };
+    CHECK(tooltip(times[0])
+        == "Директно: време за попълване на списъка от предварително въведените данни.");
+    const std::string computedTime = tooltip(times[1]);
+    CHECK(computedTime.starts_with("Последователно: време за изчисляване на простите числа с "
+                                   "алгоритъм 2 - sqr(N): "));
+    CHECK(computedTime.ends_with(" проверки за делимост."));
 }
 
 TEST_CASE_FIXTURE(WindowFixture, "a method click counts for the next interval click")
