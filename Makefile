@@ -92,6 +92,13 @@ screenshot:
 	cmake --build $(BUILD) -j $(JOBS) --target prime-intervals
 	scripts/screenshot $(BUILD)/prime-intervals docs/screenshot.png
 
+# docs/screenshot-windows.png, from the Windows program under Wine on Xvfb.
+screenshot-windows:
+	@scripts/install-deps screenshot-windows
+	$(WINDOWS_CONFIGURE) -DBUILD_TESTING=OFF
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target prime-intervals
+	scripts/screenshot-windows $(WINDOWS_BUILD)/win32/prime-intervals.exe docs/screenshot-windows.png
+
 # The C++ sources under the tree's .clang-format; Debian 12's clang-format is the reference.
 # `make format-check` changes nothing and fails where a file is not formatted (CI runs it).
 CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h' '*.h.in')
