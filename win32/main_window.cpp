@@ -289,10 +289,9 @@ void MainWindow::describeForScreenReaders()
 
 void MainWindow::show(int showCommand)
 {
+    // Activated, the window gives the focus to the text box (WM_ACTIVATE), as the Linux one does.
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
-    // At start the focus is on the text box, as in the Linux window.
-    SetFocus(control(form::Name::Text1, 0));
 }
 
 HWND MainWindow::control(form::Name name, int index) const

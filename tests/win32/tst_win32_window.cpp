@@ -177,6 +177,21 @@ TEST_CASE_FIXTURE(WindowFixture, "Tab, Shift+Tab and the arrows follow the desig
             reinterpret_cast<LPARAM>(first));
         CHECK(window.logic().intervalIndex() == -1);
     }
+    SUBCASE("back in the window, the focus is where it was")
+    {
+        key(VK_TAB, true);
+        key(VK_TAB, true);
+        REQUIRE(GetFocus() == computed);
+        const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+            0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+        SetForegroundWindow(other);
+        pump();
+        REQUIRE(GetForegroundWindow() == other);
+        SetForegroundWindow(window.hwnd());
+        pump();
+        CHECK(GetFocus() == computed);
+        DestroyWindow(other);
+    }
     SUBCASE("arrows choose and run, Space chooses, the chosen button is the stop")
     {
         key(VK_TAB);
