@@ -91,7 +91,7 @@ check_case() {
     else
         fail "$label: no QuietUninstallString ending in /S"
     fi
-    [ ! -e "$dir" ] || fail "$label: $dir is left after uninstalling: $(ls -A "$dir" | xargs)"
+    [ ! -e "$dir" ] || fail "$label: $dir is left after uninstalling:" "$(ls -A "$dir")"
     [ ! -e "$lnk" ] || fail "$label: the Start-menu entry is left after uninstalling"
     [ -z "$(uninstall_entry "$root")" ] || fail "$label: the uninstall entry is left"
 }
