@@ -415,7 +415,22 @@ void MainWindow::moveFocus(bool forward)
     if (at == stops.end())
         index = forward ? -1 : count;
     index = ((index + (forward ? 1 : -1)) % count + count) % count;
-    SetFocus(stops[static_cast<std::size_t>(index)]);
+    focusWithoutChoosing(stops[static_cast<std::size_t>(index)]);
+}
+
+// Windows' automatic option button chooses itself as it takes the focus unchosen, and tells its
+// parent BN_CLICKED (Wine's does neither). Tab into a group with none chosen, and the window's
+// activation, only move the focus, as in the Linux window: no handler runs and nothing stays
+// chosen.
+void MainWindow::focusWithoutChoosing(HWND control)
+{
+    const Child* child = find(control);
+    const bool unchosenOption = child && isOption(child->row->name) && !isChecked(control);
+    focusing_ = true;
+    SetFocus(control);
+    focusing_ = false;
+    if (unchosenOption && isChecked(control))
+        SendMessageW(control, BM_SETCHECK, BST_UNCHECKED, 0);
 }
 
 // Arrows within a group choose the next or previous button, round the group, and run its
@@ -511,7 +526,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         if (!HIWORD(wParam)) // not minimised
-            SetFocus(lastFocus_ ? lastFocus_ : control(form::Name::Text1, 0));
+            focusWithoutChoosing(lastFocus_ ? lastFocus_ : control(form::Name::Text1, 0));
         return 0;
     case WM_CLOSE:
         DestroyWindow(window_);
@@ -569,9 +584,9 @@ void MainWindow::command(HWND hwnd, WORD code)
     switch (child->row->name) {
     case form::Name::Option1:
     case form::Name::Option2:
-        // An automatic option button also sends BN_CLICKED when it takes the focus unchosen
-        // (Tab into a group with none chosen); only a click that chose it runs the handler.
-        if (code != BN_CLICKED || !isChecked(hwnd))
+        // A button taking the focus unchosen also sends BN_CLICKED (focusWithoutChoosing);
+        // only a click that chose it runs the handler.
+        if (code != BN_CLICKED || focusing_ || !isChecked(hwnd))
             return;
         if (child->row->name == form::Name::Option1)
             intervalClick(index);

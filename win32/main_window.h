@@ -76,6 +76,7 @@ private:
 
     std::vector<HWND> tabStops() const;
     void moveFocus(bool forward);
+    void focusWithoutChoosing(HWND control);
     bool stepOption(HWND focused, bool forward);
 
     HINSTANCE instance_;
@@ -84,6 +85,7 @@ private:
     std::vector<Child> children_; // the design's rows, then the time labels
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     HWND lastFocus_ = nullptr; // the control to give the focus back to on activation
+    bool focusing_ = false; // within focusWithoutChoosing's SetFocus
     Font font_;
     Brush windowBrush_;
     std::vector<std::pair<std::uint32_t, Brush>> brushes_; // one per designed colour

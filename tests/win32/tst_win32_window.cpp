@@ -170,12 +170,38 @@ TEST_CASE_FIXTURE(WindowFixture, "Tab, Shift+Tab and the arrows follow the desig
         CHECK(window.logic().intervalIndex() == -1);
         CHECK(rows(stored).empty());
 
-        // Windows' own option button tells its parent BN_CLICKED as it takes the focus unchosen
-        // (Wine's does not): that is no click.
+        // BN_CLICKED from a button still unchosen, whatever sent it, is no click.
         const HWND first = control(Name::Option1, 0);
         SendMessageW(GetParent(first), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(first), BN_CLICKED),
             reinterpret_cast<LPARAM>(first));
         CHECK(window.logic().intervalIndex() == -1);
+    }
+    SUBCASE("Tab into a group with none chosen chooses nothing, with Windows' option buttons")
+    {
+        // Windows' automatic option button chooses itself as it takes the focus and tells its
+        // parent BN_CLICKED; Wine's does neither. The first interval button is made to.
+        const HWND first = control(Name::Option1, 0);
+        const auto asOnWindows = [](HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR) -> LRESULT {
+            const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+            if (message == WM_SETFOCUS && !checked(button)) {
+                SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
+                SendMessageW(GetParent(button), WM_COMMAND,
+                    MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+            }
+            return result;
+        };
+        REQUIRE(SetWindowSubclass(first, asOnWindows, 1, 0));
+        key(VK_TAB);
+        key(VK_TAB);
+        CHECK(GetFocus() == first);
+        CHECK_FALSE(checked(first));
+        CHECK(window.logic().intervalIndex() == -1);
+        CHECK(rows(stored).empty());
+        // A click is still a click.
+        key(VK_SPACE);
+        CHECK(window.logic().intervalIndex() == 0);
+        RemoveWindowSubclass(first, asOnWindows, 1);
     }
     SUBCASE("back in the window, the focus is where it was")
     {
