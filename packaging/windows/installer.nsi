@@ -38,7 +38,10 @@ ShowUninstDetails nevershow
 !define MUI_ABORTWARNING
 
 ; The GPL grants rights and asks nothing of the user who only runs the program: the page shows it
-; with "Next", not with "I agree".
+; as a licence, not an agreement, with "Next", not with "I agree".
+!define MUI_PAGE_HEADER_TEXT "$(LicenceTitle)"
+!define MUI_PAGE_HEADER_SUBTEXT "$(LicenceSubtitle)"
+!define MUI_LICENSEPAGE_TEXT_TOP "$(LicenceTop)"
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "$(LicenceNote)"
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
@@ -52,6 +55,9 @@ ShowUninstDetails nevershow
 
 !insertmacro MUI_LANGUAGE "Bulgarian"
 
+LangString LicenceTitle ${LANG_BULGARIAN} "Лиценз"
+LangString LicenceSubtitle ${LANG_BULGARIAN} "Условията, при които «$(^NameDA)» е свободен софтуер."
+LangString LicenceTop ${LANG_BULGARIAN} "Натиснете $\"Page Down$\", за да видите останалата част от лиценза."
 LangString LicenceNote ${LANG_BULGARIAN} "Програмата е свободен софтуер под GNU GPL версия 3 или по-нова. \
 За да я използвате, не е нужно да приемате нищо; лицензът ви дава правото да я разпространявате \
 и променяте при същите условия."
