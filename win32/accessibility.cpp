@@ -3,8 +3,6 @@
 
 #include "accessibility.h"
 
-#include <initguid.h>
-
 #include <oleacc.h>
 
 #include <algorithm>

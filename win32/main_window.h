@@ -4,8 +4,12 @@
 #pragma once
 
 // The window on Windows: the design's controls as Windows' standard controls (STATIC, BUTTON,
-// LISTBOX, EDIT) and two frame windows, implementing the form's Controls over them. Their clicks
-// run the form's handlers; everything else the window does is the design's look and keyboard.
+// LISTBOX, EDIT) and two borderless frame windows holding the option buttons, built from the
+// design table at the window's DPI. A click on an option button reaches the window as BN_CLICKED
+// through its frame, a row chosen in a list as LBN_SELCHANGE; each runs the form's handler
+// (Option1_Click, Option2_Click, List1_Click), which asks for the lists, the text box and the
+// times through the Controls interface implemented here. Besides, the window only gives the
+// design's look, its tab order and arrows, and names for screen readers.
 
 #include "accessibility.h"
 #include "controls.h"

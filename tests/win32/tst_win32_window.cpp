@@ -399,7 +399,7 @@ std::string accessibleName(HWND hwnd)
 {
     IAccessible* accessible = nullptr;
     REQUIRE(SUCCEEDED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
-        IID_IAccessible, reinterpret_cast<void**>(&accessible))));
+        __uuidof(IAccessible), reinterpret_cast<void**>(&accessible))));
     VARIANT self;
     VariantInit(&self);
     self.vt = VT_I4;
