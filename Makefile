@@ -11,8 +11,9 @@ WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The toolchain file only on the first configure: CMake keeps it, and warns when it is given again.
 WINDOWS_CONFIGURE = cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	$(if $(wildcard $(WINDOWS_BUILD)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake)
 
 .PHONY: all deps configure build run test test-sanitizers bench install package screenshot format \
 	format-check clean
