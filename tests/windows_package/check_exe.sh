@@ -1,8 +1,8 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The prime-intervals authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows program as a teacher copies it: one file that imports only Windows' own DLLs, and
-# carries its icon, its manifest and its version, read back from the .exe.
+# The Windows program as a teacher copies it: one 64-bit GUI file, hardened, that imports only
+# Windows' own DLLs, and carries its icon, its manifest and its version, read back from the .exe.
 # Usage: check_exe.sh EXE VERSION OBJDUMP WINDRES
 set -u
 exe=$1
@@ -17,9 +17,19 @@ fail() {
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
+# A 64-bit program with a window and no console window behind it, which the loader places at a
+# random address (ASLR, with 64-bit entropy) in memory that holds no code unless marked so (DEP).
+headers=$("$objdump" -p "$exe")
+printf '%s\n' "$headers" | grep -q 'file format pei-x86-64' || fail "$exe is not a 64-bit program"
+printf '%s\n' "$headers" | grep -q '^Subsystem.*(Windows GUI)' \
+    || fail "$exe is not a Windows GUI program: a console window would open beside it"
+for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
+    printf '%s\n' "$headers" | grep -qx "[[:space:]]*$flag" || fail "$exe lacks $flag"
+done
+
 # A DLL that a bare Windows 10 lacks (libstdc++-6, libgcc_s_seh-1, libwinpthread-1, libssp-0)
 # would stop the program before its window opens.
-dlls=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p')
+dlls=$(printf '%s\n' "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p')
 [ -n "$dlls" ] || fail "read no imported DLL from $exe"
 for dll in $dlls; do
     case $(printf '%s' "$dll" | tr '[:upper:]' '[:lower:]') in
@@ -74,5 +84,5 @@ for want in "FILEVERSION $commas, 0" "PRODUCTVERSION $commas, 0" \
     grep -qF "$want" "$tmp/resources.rc" || fail "the version resource lacks: $want"
 done
 
-[ $status -eq 0 ] && echo "$exe: imports, icon, manifest and version as expected"
+[ $status -eq 0 ] && echo "$exe: 64-bit GUI, hardened; imports, icon, manifest and version as expected"
 exit $status
