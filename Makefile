@@ -7,12 +7,17 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
+WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The toolchain file only on the first configure: CMake keeps it, and warns when it is given again.
+WINDOWS_CONFIGURE = cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	$(if $(wildcard $(WINDOWS_BUILD)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake)
 
 .PHONY: all deps configure build run test test-sanitizers bench install package screenshot format \
 	format-check clean
+.PHONY: windows test-windows screenshot-windows
 
 all: build
 
@@ -34,6 +39,7 @@ run:
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-windows
 	@$(MAKE) --no-print-directory test-sanitizers
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in its own build.
@@ -41,6 +47,22 @@ test-sanitizers: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The Windows program, cross-compiled with MinGW-w64 into $(WINDOWS_BUILD): prime-intervals.exe,
+# the portable .zip and the installer. Needs neither Qt nor Wine, and builds no test.
+windows:
+	@scripts/install-deps windows
+	$(WINDOWS_CONFIGURE) -DBUILD_TESTING=OFF
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	@ls -1 $(WINDOWS_BUILD)/win32/prime-intervals.exe $(WINDOWS_BUILD)/prime-intervals-*-windows-x64.zip \
+		$(WINDOWS_BUILD)/prime-intervals-*-windows-x64-setup.exe
+
+# The same build with its tests, run under Wine: the window, the .exe's resources, the .zip and
+# the installer. Part of `make test`.
+test-windows: deps
+	$(WINDOWS_CONFIGURE) -DBUILD_TESTING=ON
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
 # The benchmarks, in a Release build: prints the table and the targets, draws docs/bench.png.
 bench:
@@ -71,6 +93,13 @@ screenshot:
 	cmake --build $(BUILD) -j $(JOBS) --target prime-intervals
 	scripts/screenshot $(BUILD)/prime-intervals docs/screenshot.png
 
+# docs/screenshot-windows.png, from the Windows program under Wine on Xvfb.
+screenshot-windows:
+	@scripts/install-deps screenshot-windows
+	$(WINDOWS_CONFIGURE) -DBUILD_TESTING=OFF
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target prime-intervals
+	scripts/screenshot-windows $(WINDOWS_BUILD)/win32/prime-intervals.exe docs/screenshot-windows.png
+
 # The C++ sources under the tree's .clang-format; Debian 12's clang-format is the reference.
 # `make format-check` changes nothing and fails where a file is not formatted (CI runs it).
 CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h' '*.h.in')
@@ -85,3 +114,4 @@ format-check:
 # Every build folder the targets above make.
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD)
+	rm -rf $(WINDOWS_BUILD)

@@ -3,12 +3,31 @@
 # Hardening for every binary of the project, and the optional sanitizer build that `make test`
 # runs beside the ordinary one. Included by the top-level CMakeLists.txt; adds to project_options.
 
+# Stack protector and the checked variants of the string and memory functions, on both systems.
+target_compile_options(project_options INTERFACE -fstack-protector-strong)
+
+if(WIN32)
+    # Windows, cross-built with MinGW-w64: one self-contained .exe that imports only Windows' own
+    # DLLs, so libstdc++, libgcc and winpthread are linked in (-static). Wide strings throughout:
+    # UNICODE picks the W functions, -municode makes wWinMain the entry point.
+    #
+    # MinGW's stack protector and _FORTIFY_SOURCE call into libssp. GCC adds -lssp to the link when
+    # the flag is on the link line too; with -static that is libssp.a, inside the .exe, not
+    # libssp-0.dll beside it.
+    #
+    # The ELF hardening below means nothing for a PE file: Windows' loader takes ASLR and DEP from
+    # the PE header, which binutils sets by default (--dynamicbase, --nxcompat, --high-entropy-va).
+    target_link_options(project_options INTERFACE -static -municode -fstack-protector-strong)
+    target_compile_definitions(project_options INTERFACE
+        UNICODE _UNICODE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    return()
+endif()
+
 # Hardening: position-independent executables, full RELRO (relocations resolved at start, then
-# read-only), stack protector, and glibc's checked variants of the string and memory functions.
+# read-only), and glibc's checked string and memory functions.
 include(CheckPIESupported)
 check_pie_supported()
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
-target_compile_options(project_options INTERFACE -fstack-protector-strong)
 target_link_options(project_options INTERFACE LINKER:-z,relro LINKER:-z,now)
 
 option(SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)

@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The window on Windows: the design's controls as Windows' standard controls (STATIC, BUTTON,
+// LISTBOX, EDIT) and two borderless frame windows holding the option buttons, built from the
+// design table at the window's DPI. A click on an option button reaches the window as BN_CLICKED
+// through its frame, a row chosen in a list as LBN_SELCHANGE; each runs the form's handler
+// (Option1_Click, Option2_Click, List1_Click), which asks for the lists, the text box and the
+// times through the Controls interface implemented here. Besides, the window only gives the
+// design's look, its tab order and arrows, and names for screen readers.
+
+#include "accessibility.h"
+#include "controls.h"
+#include "form_logic.h"
+#include "gdi.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace win32 {
+
+class MainWindow final : public form::Controls {
+public:
+    // Makes the window and its controls at the DPI of the screen it opens on, and runs Form_Load.
+    // The window stays hidden until show().
+    explicit MainWindow(HINSTANCE instance);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    void show(int showCommand);
+    HWND hwnd() const { return window_; }
+    // The child window of a control of the design, nullptr if there is none.
+    HWND control(form::Name name, int index) const;
+    HWND tooltips() const { return tooltip_; }
+    const form::MainFormLogic& logic() const { return logic_; }
+
+    // The window's own keyboard handling of a message taken from the queue (Tab, Shift+Tab and the
+    // arrows among option buttons), then the dialog manager's. True if the message was handled
+    // and must not be dispatched.
+    bool preTranslate(MSG& message);
+
+    // The message loop of the program, until the window is closed.
+    int run();
+
+    // form::Controls
+    void clearList(form::ControlId list) override;
+    void appendRow(form::ControlId list, const std::string& text) override;
+    std::int16_t rowCount(form::ControlId list) const override;
+    std::string rowText(form::ControlId list, std::int16_t row) const override;
+    std::int16_t selectedRow(form::ControlId list) const override;
+    void setSelectedRow(form::ControlId list, std::int16_t row) override;
+    std::string caption(form::ControlId option) const override;
+    void setText(form::ControlId textBox, const std::string& text) override;
+    void showTimes(const std::array<form::TimeText, 2>& times) override;
+    void announce(const std::string& text) override;
+
+private:
+    struct Child {
+        const form::ControlRow* row;
+        HWND hwnd;
+    };
+
+    static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createControls();
+    void placeControls(UINT dpi);
+    void fitClientArea();
+    void describeForScreenReaders();
+    const Child* find(HWND hwnd) const;
+    HWND require(form::ControlId id) const;
+    LRESULT colours(HDC dc, HWND control);
+    void command(HWND control, WORD code);
+    void intervalClick(std::int16_t index);
+
+    std::vector<HWND> tabStops() const;
+    void moveFocus(bool forward);
+    void focusWithoutChoosing(HWND control);
+    bool stepOption(HWND focused, bool forward);
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr; // the time labels' tooltips; owned by the window
+    std::vector<Child> children_; // the design's rows, then the time labels
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    HWND lastFocus_ = nullptr; // the control to give the focus back to on activation
+    bool focusing_ = false; // within focusWithoutChoosing's SetFocus
+    Font font_;
+    Brush windowBrush_;
+    std::vector<std::pair<std::uint32_t, Brush>> brushes_; // one per designed colour
+    Annotations annotations_;
+    form::MainFormLogic logic_ { *this };
+};
+
+} // namespace win32
