@@ -9,7 +9,8 @@ target_compile_options(project_options INTERFACE -fstack-protector-strong)
 if(WIN32)
     # Windows, cross-built with MinGW-w64: one self-contained .exe that imports only Windows' own
     # DLLs, so libstdc++, libgcc and winpthread are linked in (-static). Wide strings throughout:
-    # UNICODE picks the W functions, -municode makes wWinMain the entry point.
+    # UNICODE picks the W functions; the programs whose entry point is wWinMain or wmain add
+    # -municode themselves.
     #
     # MinGW's stack protector and _FORTIFY_SOURCE call into libssp. GCC adds -lssp to the link when
     # the flag is on the link line too; with -static that is libssp.a, inside the .exe, not
@@ -17,7 +18,7 @@ if(WIN32)
     #
     # The ELF hardening below means nothing for a PE file: Windows' loader takes ASLR and DEP from
     # the PE header, which binutils sets by default (--dynamicbase, --nxcompat, --high-entropy-va).
-    target_link_options(project_options INTERFACE -static -municode -fstack-protector-strong)
+    target_link_options(project_options INTERFACE -static -fstack-protector-strong)
     target_compile_definitions(project_options INTERFACE
         UNICODE _UNICODE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
     return()
