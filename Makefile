@@ -61,7 +61,7 @@ bench:
 install: program
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The .deb, written into $(BUILD).
+# The .deb, written into $(BUILD); $(BUILD)/deb-file-name names it.
 package:
 	@scripts/install-deps package
 	$(CONFIGURE)
