@@ -1,9 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The prime-intervals authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README: `make run` and `make test`. Each target first installs what it
-# is missing, and only that: `make run` what building and running need, `make test` also what the
-# tests run, `make bench`, `make package` and `make screenshot` each their own tools
-# (scripts/install-deps).
+# is missing, and only that: `make run` and a plain `make` what building and running need,
+# `make test` also what the tests run, `make bench`, `make package` and `make screenshot` each
+# their own tools (scripts/install-deps).
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
@@ -15,38 +15,45 @@ CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 WINDOWS_CONFIGURE = cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	$(if $(wildcard $(WINDOWS_BUILD)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake)
 
-.PHONY: all deps configure build run test test-sanitizers bench install package screenshot format \
+.PHONY: all build program run test test-sanitizers bench install package screenshot format \
 	format-check clean
 .PHONY: windows test-windows screenshot-windows
 
 all: build
 
-deps:
-	@scripts/install-deps test
-
-configure: deps
+# The program, and its tests where Qt Test is there (qt6-base-dev has it). Installs only what
+# building the program needs: the tools the tests run come with `make test`.
+build:
+	@scripts/install-deps run
 	$(CONFIGURE)
-
-build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Only the program: a teacher waits for one target, not for the tests.
-run:
+program:
 	@scripts/install-deps run
 	$(CONFIGURE)
 	cmake --build $(BUILD) -j $(JOBS) --target prime-intervals
+
+run: program
 	$(BUILD)/prime-intervals
 
-test: build
-	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+# A build without its tests (no Qt Test) fails here rather than passing with nothing run.
+test:
+	@scripts/install-deps test
+	$(CONFIGURE)
+	cmake --build $(BUILD) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure --no-tests=error \
+		-j $(JOBS)
 	@$(MAKE) --no-print-directory test-windows
 	@$(MAKE) --no-print-directory test-sanitizers
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in its own build.
-test-sanitizers: deps
+test-sanitizers:
+	@scripts/install-deps test
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	QT_QPA_PLATFORM=offscreen ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(ASAN_BUILD) --output-on-failure --no-tests=error \
+		-j $(JOBS)
 
 # The Windows program, cross-compiled with MinGW-w64 into $(WINDOWS_BUILD): prime-intervals.exe,
 # the portable .zip and the installer. Needs neither Qt nor Wine, and builds no test.
@@ -59,10 +66,11 @@ windows:
 
 # The same build with its tests, run under Wine: the window, the .exe's resources, the .zip and
 # the installer. Part of `make test`.
-test-windows: deps
+test-windows:
+	@scripts/install-deps test
 	$(WINDOWS_CONFIGURE) -DBUILD_TESTING=ON
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
-	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure --no-tests=error -j $(JOBS)
 
 # The benchmarks, in a Release build: prints the table and the targets, draws docs/bench.png.
 bench:
@@ -73,13 +81,10 @@ bench:
 	bench/run $(RELEASE_BUILD)
 
 # `make install PREFIX=/usr DESTDIR=/tmp/stage` stages the installed tree under DESTDIR.
-install:
-	@scripts/install-deps run
-	$(CONFIGURE)
-	cmake --build $(BUILD) -j $(JOBS) --target prime-intervals
+install: program
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The .deb, written into $(BUILD).
+# The .deb, written into $(BUILD); $(BUILD)/deb-file-name names it.
 package:
 	@scripts/install-deps package
 	$(CONFIGURE)
