@@ -53,6 +53,9 @@ inline constexpr char taskStatement[] =
     "Интервал [1000-10000] - брой 1061\r\n"
     "Интервал [10000-100000] - брой 8363\r\n";
 
+// Shown instead of the window where the system refuses to make it.
+inline constexpr char windowNotOpened[] = "Прозорецът на програмата не можа да бъде отворен.";
+
 // Kept with the window but never shown.
 inline constexpr char quotation[] =
     "Неприятното в това да си първият, направил нещо по \r\n"
