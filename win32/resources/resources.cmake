@@ -8,8 +8,6 @@ enable_language(RC)
 set(resources_dir ${CMAKE_CURRENT_LIST_DIR})
 set(icons_dir ${PROJECT_SOURCE_DIR}/packaging/icons)
 
-# Windows wants four version numbers; the project has three.
-set(WIN_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0)
 string(REPLACE "." "," WIN_VERSION_COMMAS ${WIN_VERSION})
 
 # 16 to 64 pixels as bitmaps, which every Windows draws; 128 and 256 as PNG inside the icon, as
