@@ -7,7 +7,7 @@
 #include "measured_time.h"
 #include "trial_division.h"
 
-#include <chrono>
+#include <algorithm>
 
 namespace form {
 namespace {
@@ -17,14 +17,31 @@ namespace {
     constexpr ControlId Option1(std::int16_t i) { return { Name::Option1, i }; }
     constexpr ControlId Text1(std::int16_t i) { return { Name::Text1, i }; }
 
-    // The time `work` takes on the monotonic clock, in nanoseconds.
-    template <typename Work> std::int64_t nanosecondsOf(Work&& work)
+    struct Timing {
+        std::int64_t nanoseconds; // of one run
+        int runs;
+        int digits;
+    };
+
+    // The time `work` takes. A clock that cannot tell a hundred of its steps in one run (a
+    // browser's) gets the work again and again until it can, and the time is the mean of the
+    // runs: never 0, and never more digits than the clock resolved.
+    template <typename Work> Timing measure(Clock& clock, Work&& work)
     {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        return std::chrono::duration_cast<std::chrono::nanoseconds>(
-            std::chrono::steady_clock::now() - start)
-            .count();
+        constexpr int enoughSteps = 100;
+        constexpr int mostRuns = 1'000'000;
+        const std::int64_t step = std::max<std::int64_t>(clock.resolution(), 1);
+        const std::int64_t start = clock.now();
+        std::int64_t elapsed = 0;
+        int runs = 0;
+        do {
+            work();
+            ++runs;
+            elapsed = clock.now() - start;
+        } while (elapsed < enoughSteps * step && runs < mostRuns);
+        const std::int64_t steps = elapsed / step;
+        const int digits = steps >= 1000 ? 3 : steps >= 100 ? 2 : 1;
+        return { std::max<std::int64_t>(elapsed / runs, 1), runs, digits };
     }
 
 } // namespace
@@ -42,7 +59,7 @@ void MainFormLogic::Option1_Click(std::int16_t Index)
         return;
     IntervalIndex = Index;
     std::int16_t n = 0;
-    measured_.storedNanoseconds = nanosecondsOf([&] {
+    const Timing stored = measure(clock_, [&] {
         controls_.clearList(List1(0));
         n = controls_.rowCount(List2(Index));
         for (std::int16_t i = 0; i < n; ++i)
@@ -51,7 +68,13 @@ void MainFormLogic::Option1_Click(std::int16_t Index)
     const std::string summary = texts::summaryBefore + controls_.caption(Option1(Index))
         + texts::summaryBetween + std::to_string(n);
     controls_.setText(Text1(0), summary + texts::lineEnd);
-    measured_.computedNanoseconds = nanosecondsOf([this] { FindPrimes(); });
+    const Timing computed = measure(clock_, [this] { FindPrimes(); });
+    measured_.storedNanoseconds = stored.nanoseconds;
+    measured_.storedRuns = stored.runs;
+    measured_.storedDigits = stored.digits;
+    measured_.computedNanoseconds = computed.nanoseconds;
+    measured_.computedRuns = computed.runs;
+    measured_.computedDigits = computed.digits;
     showMeasured(summary);
 }
 
@@ -85,8 +108,9 @@ void MainFormLogic::showMeasured(const std::string& summary)
         && MethodIndex < static_cast<std::int16_t>(std::size(texts::methodCaptions)))
         method = texts::methodCaptions[MethodIndex];
     const std::array<TimeText, 2> times { {
-        { measured::durationText(measured_.storedNanoseconds), spoken::storedTimeDescription },
-        { measured::durationText(measured_.computedNanoseconds),
+        { measured::durationText(measured_.storedNanoseconds, measured_.storedDigits),
+            spoken::storedTimeDescription },
+        { measured::durationText(measured_.computedNanoseconds, measured_.computedDigits),
             spoken::computedTimeBefore + method + ": "
                 + measured::countText(measured_.remainderOperations) + spoken::computedTimeAfter },
     } };

@@ -13,6 +13,7 @@
 // button only records the bound for the next interval. Selecting a row in either list selects the
 // same row in both.
 
+#include "clock.h"
 #include "controls.h"
 
 #include <cstdint>
@@ -22,16 +23,24 @@ namespace form {
 // What the last interval click measured: the stored side (the left list refilled from its stored
 // list), the computed side (all of FindPrimes), and the remainder operations of its search. Zero
 // before the first click.
+//
+// Where the clock cannot resolve one run of a side, that side's work is done again until it can,
+// and its time is the mean of the runs; its digits are those the clock resolved, at most three.
 struct Measured {
     std::int64_t storedNanoseconds = 0;
     std::int64_t computedNanoseconds = 0;
     std::int64_t remainderOperations = 0;
+    int storedRuns = 0;
+    int computedRuns = 0;
+    int storedDigits = 3;
+    int computedDigits = 3;
 };
 
 class MainFormLogic {
 public:
-    explicit MainFormLogic(Controls& controls)
+    explicit MainFormLogic(Controls& controls, Clock& clock = steadyClock())
         : controls_(controls)
+        , clock_(clock)
     {
     }
 
@@ -49,6 +58,7 @@ private:
     void showMeasured(const std::string& summary);
 
     Controls& controls_;
+    Clock& clock_;
     std::int16_t IntervalIndex = -1; // -1 until the user chooses an interval
     std::int16_t MethodIndex = 2;
     Measured measured_;

@@ -7,34 +7,40 @@
 
 namespace measured {
 
-std::string durationText(std::int64_t nanoseconds)
+std::string durationText(std::int64_t nanoseconds, int digits)
 {
-    if (nanoseconds < 1000)
+    digits = std::clamp(digits, 1, 3);
+    std::int64_t top = 1; // 10 to the power of digits
+    for (int i = 0; i < digits; ++i)
+        top *= 10;
+    if (nanoseconds < top)
         return std::to_string(std::max<std::int64_t>(nanoseconds, 0)) + " нс";
 
-    // Round to three significant digits before choosing the unit, so that 999 600 ns reads
+    // Round to the significant digits before choosing the unit, so that 999 600 ns reads
     // "1,00 мс", not "1000 мкс".
     std::int64_t step = 1;
-    while (nanoseconds / step >= 1000)
+    while (nanoseconds / step >= top)
         step *= 10;
     std::int64_t rounded = (nanoseconds + step / 2) / step * step;
-    if (rounded / step >= 1000)
+    if (rounded / step >= top)
         step *= 10;
 
     struct Unit {
         std::int64_t nanoseconds;
         const char* name;
     };
-    constexpr Unit units[] = { { 1'000'000'000, "с" }, { 1'000'000, "мс" }, { 1'000, "мкс" } };
+    constexpr Unit units[]
+        = { { 1'000'000'000, "с" }, { 1'000'000, "мс" }, { 1'000, "мкс" }, { 1, "нс" } };
     const Unit unit = *std::find_if(std::begin(units), std::end(units) - 1,
         [rounded](const Unit& u) { return rounded >= u.nanoseconds; });
 
     const std::string whole = std::to_string(rounded / unit.nanoseconds);
     std::string text = whole;
-    if (whole.size() < 3) {
-        // The three significant digits, of which `whole` holds the first.
-        const std::string digits = std::to_string(rounded / step);
-        text += ',' + digits.substr(whole.size(), 3 - whole.size());
+    const auto wanted = static_cast<std::size_t>(digits);
+    if (whole.size() < wanted) {
+        // The significant digits, of which `whole` holds the first.
+        const std::string significant = std::to_string(rounded / step);
+        text += ',' + significant.substr(whole.size(), wanted - whole.size());
     }
     return text + ' ' + unit.name;
 }

@@ -12,8 +12,8 @@ namespace measured {
 
 // Three significant digits, a decimal comma and the unit that keeps the number between 1 and 999:
 // "850 нс", "11,3 мкс", "1,28 мс", "81,6 мс". Below a microsecond, whole nanoseconds, the
-// clock's resolution.
-std::string durationText(std::int64_t nanoseconds);
+// clock's resolution. A coarser measurement gives fewer digits (one or two): "1,3 мкс".
+std::string durationText(std::int64_t nanoseconds, int digits = 3);
 
 // A count as Bulgarian writes it: from five digits on, groups of three apart, separated by a
 // no-break space so that a tooltip never splits a number ("4823", "645 644").

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "keyboard.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace form {
+namespace {
+
+    bool isOption(Name name) { return name == Name::Option1 || name == Name::Option2; }
+
+    bool same(ControlId a, ControlId b) { return a.name == b.name && a.index == b.index; }
+
+    ControlId idOf(const ControlRow& row)
+    {
+        return { row.name, static_cast<std::int16_t>(row.index) };
+    }
+
+    // The buttons of the option group `name`, in the design's order.
+    std::vector<ControlId> group(Name name)
+    {
+        std::vector<ControlId> buttons;
+        for (const ControlRow& row : design) {
+            if (row.name == name)
+                buttons.push_back(idOf(row));
+        }
+        return buttons;
+    }
+
+    int chosenIn(Name group, Choices chosen)
+    {
+        return group == Name::Option1 ? chosen.interval : chosen.method;
+    }
+
+    KeyAction tab(std::optional<ControlId> focused, bool forward, Choices chosen)
+    {
+        const std::vector<ControlId> stops = tabStops(chosen);
+        const auto count = static_cast<std::ptrdiff_t>(stops.size());
+        // From outside every stop, Tab reaches the first and Shift+Tab the last; from a button
+        // that is not its group's stop, the keys move on from the group's stop.
+        std::ptrdiff_t at = forward ? -1 : count;
+        if (focused) {
+            const auto found = std::find_if(stops.begin(), stops.end(), [&](ControlId stop) {
+                return same(stop, *focused)
+                    || (isOption(focused->name) && stop.name == focused->name);
+            });
+            if (found != stops.end())
+                at = found - stops.begin();
+        }
+        at = ((at + (forward ? 1 : -1)) % count + count) % count;
+        return { KeyAction::Kind::Focus, stops[static_cast<std::size_t>(at)] };
+    }
+
+} // namespace
+
+bool takesFocus(const ControlRow& row)
+{
+    switch (row.name) {
+    case Name::Text1:
+    case Name::List1:
+    case Name::List2:
+    case Name::Option1:
+    case Name::Option2:
+        return row.visible;
+    case Name::Label1:
+    case Name::Label2:
+    case Name::Frame1:
+    case Name::Frame2:
+        break;
+    }
+    return false;
+}
+
+std::vector<ControlId> tabStops(Choices chosen)
+{
+    std::vector<ControlId> stops;
+    for (const ControlRow& row : design) {
+        if (!takesFocus(row))
+            continue;
+        if (isOption(row.name)) {
+            const int inGroup = chosenIn(row.name, chosen);
+            const int stop
+                = inGroup >= 0 && inGroup < static_cast<int>(group(row.name).size()) ? inGroup : 0;
+            if (row.index != stop)
+                continue;
+        }
+        stops.push_back(idOf(row));
+    }
+    return stops;
+}
+
+ControlId initialFocus() { return tabStops({}).front(); }
+
+bool leftAlone(Modifiers modifiers) { return modifiers.control || modifiers.alt || modifiers.meta; }
+
+KeyAction keyAction(std::optional<ControlId> focused, Key key, Modifiers modifiers, Choices chosen)
+{
+    if (key == Key::Other || leftAlone(modifiers))
+        return {};
+    if (key == Key::Tab)
+        return tab(focused, !modifiers.shift, chosen);
+    if (!focused || !isOption(focused->name))
+        return {};
+    // Within a group, the arrows choose the next or the previous button, round the group.
+    const std::vector<ControlId> buttons = group(focused->name);
+    const auto count = static_cast<std::ptrdiff_t>(buttons.size());
+    const auto at = std::find_if(buttons.begin(), buttons.end(), [&](ControlId b) {
+        return same(b, *focused);
+    }) - buttons.begin();
+    if (at == count)
+        return {};
+    const bool forward = key == Key::Down || key == Key::Right;
+    return { KeyAction::Kind::Choose,
+        buttons[static_cast<std::size_t>((at + (forward ? 1 : -1) + count) % count)] };
+}
+
+} // namespace form
