@@ -8,6 +8,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
 WINDOWS_BUILD ?= build-windows
+WEB_BUILD ?= build-web
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -18,6 +19,13 @@ WINDOWS_CONFIGURE = cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=RelWithDeb
 .PHONY: all build program run test test-sanitizers bench install package screenshot format \
 	format-check clean
 .PHONY: windows test-windows screenshot-windows
+.PHONY: web
+# emscripten's toolchain through emcmake, only on the first configure, as for Windows. emcc finds
+# Debian's acorn and its other JavaScript modules through NODE_PATH, also under a Node.js that
+# is not Debian's.
+WEB_ENV = NODE_PATH=/usr/share/nodejs$(if $(NODE_PATH),:$(NODE_PATH))
+WEB_CONFIGURE = $(if $(wildcard $(WEB_BUILD)/CMakeCache.txt),,emcmake) cmake -S . -B $(WEB_BUILD) \
+	-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 
 all: build
 
@@ -72,6 +80,14 @@ test-windows:
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure --no-tests=error -j $(JOBS)
 
+# The browser page, compiled with emscripten into $(WEB_BUILD): one self-contained file,
+# prime-intervals.html, to open from a disk or any web server.
+web:
+	@scripts/install-deps web
+	$(WEB_ENV) $(WEB_CONFIGURE)
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+	@ls -l $(WEB_BUILD)/prime-intervals.html
+
 # The benchmarks, in a Release build: prints the table and the targets, draws docs/bench.png.
 bench:
 	@scripts/install-deps bench
@@ -119,4 +135,4 @@ format-check:
 # Every build folder the targets above make.
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD)
-	rm -rf $(WINDOWS_BUILD)
+	rm -rf $(WINDOWS_BUILD) $(WEB_BUILD)

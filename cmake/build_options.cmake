@@ -3,6 +3,12 @@
 # Hardening for every binary of the project, and the optional sanitizer build that `make test`
 # runs beside the ordinary one. Included by the top-level CMakeLists.txt; adds to project_options.
 
+# The page (web/) is WebAssembly, checked by the browser: no stack protector, no ELF or PE
+# hardening, and no sanitizers.
+if(EMSCRIPTEN)
+    return()
+endif()
+
 # Stack protector and the checked variants of the string and memory functions, on both systems.
 target_compile_options(project_options INTERFACE -fstack-protector-strong)
 

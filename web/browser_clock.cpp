@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "browser_clock.h"
+
+#include "dom.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace web {
+
+BrowserClock::BrowserClock()
+    : resolution_(std::max<std::int64_t>(std::llround(dom::resolution() * 1e6), 1))
+{
+}
+
+std::int64_t BrowserClock::now() { return std::llround(dom::now() * 1e6); }
+
+} // namespace web

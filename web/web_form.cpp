@@ -1,0 +1,287 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "web_form.h"
+
+#include "design.h"
+#include "dom.h"
+#include "look.h"
+#include "screen_reader.h"
+
+#include <stdexcept>
+
+namespace web {
+namespace {
+
+    // 15 twips make one CSS pixel, as one pixel at 96 dpi: the page at 100 % zoom is the size of
+    // the desktop window.
+    constexpr double twipsPerPixel = 15.0;
+
+    double pixels(int twips) { return twips / twipsPerPixel; }
+
+    int cssColour(form::Background background)
+    {
+        switch (background.kind) {
+        case form::Background::Kind::System:
+            return -1;
+        case form::Background::Kind::None:
+            return -2;
+        case form::Background::Kind::Rgb:
+            break;
+        }
+        return static_cast<int>(background.rgb);
+    }
+
+    bool isOption(form::Name name)
+    {
+        return name == form::Name::Option1 || name == form::Name::Option2;
+    }
+
+    // The page's title is the window's caption. A browser collapses blanks in a title, so the
+    // caption's run of blanks becomes no-break spaces.
+    std::string pageTitle()
+    {
+        std::string title = form::windowTitle();
+        for (std::size_t at = title.find("  "); at != std::string::npos; at = title.find("  ")) {
+            std::size_t end = title.find_first_not_of(' ', at);
+            if (end == std::string::npos)
+                end = title.size();
+            std::string spaces;
+            for (std::size_t i = at; i < end; ++i)
+                spaces += "\u00a0";
+            title.replace(at, end - at, spaces);
+        }
+        return title;
+    }
+
+} // namespace
+
+WebForm::WebForm()
+{
+    dom::setTitle(pageTitle());
+    dom::setFormSize(pixels(form::window.clientWidth), pixels(form::window.clientHeight),
+        cssColour(form::window.background), form::window.fontName, form::window.fontPoints);
+    for (const form::ControlRow& row : form::design)
+        controls_.push_back({ &row, {}, -1, false });
+    for (const form::ControlRow& row : form::timeDesign)
+        controls_.push_back({ &row, {}, -1, false });
+
+    for (std::size_t k = 0; k < controls_.size(); ++k) {
+        const form::ControlRow& row = *controls_[k].row;
+        const form::ControlId id { row.name, static_cast<std::int16_t>(row.index) };
+        const form::Look look = form::look(row);
+        const form::Spoken spoken = form::spoken(id);
+        int parent = -1;
+        if (row.container == form::Container::Frame1)
+            parent = number({ form::Name::Frame1, 0 });
+        else if (row.container == form::Container::Frame2)
+            parent = number({ form::Name::Frame2, 0 });
+        std::string heading;
+        if (spoken.heading)
+            heading = form::designName(
+                *controls_[static_cast<std::size_t>(number(*spoken.heading))].row);
+        dom::ControlSpec spec {
+            form::designName(row),
+            static_cast<int>(row.name),
+            parent,
+            pixels(row.left),
+            pixels(row.top),
+            pixels(row.width),
+            pixels(row.height),
+            cssColour(row.background),
+            row.visible,
+            row.text ? row.text : "",
+            look.text == form::Look::TextColour::Black,
+            look.horizontal == form::Look::Align::Centre,
+            look.vertical == form::Look::Align::Centre,
+            static_cast<int>(spoken.role),
+            spoken.name,
+            spoken.description,
+            heading,
+            row.chosen,
+        };
+        // Frames are containers only: their design text ("Frame1") is never shown.
+        if (row.name == form::Name::Frame1 || row.name == form::Name::Frame2)
+            spec.text.clear();
+        dom::addControl(static_cast<int>(k), spec);
+        for (const char* value : form::initialRows(row))
+            controls_[k].rows.emplace_back(value);
+    }
+    logic_.Form_Load();
+    dom::focus(number(form::initialFocus()));
+}
+
+int WebForm::number(form::ControlId id) const
+{
+    for (std::size_t k = 0; k < controls_.size(); ++k) {
+        if (controls_[k].row->name == id.name && controls_[k].row->index == id.index)
+            return static_cast<int>(k);
+    }
+    throw std::out_of_range("no control for this id");
+}
+
+WebForm::Control& WebForm::list(form::ControlId id)
+{
+    return controls_[static_cast<std::size_t>(number(id))];
+}
+
+const WebForm::Control& WebForm::list(form::ControlId id) const
+{
+    return controls_[static_cast<std::size_t>(number(id))];
+}
+
+int WebForm::chosenIn(form::Name group) const
+{
+    for (std::size_t k = 0; k < controls_.size(); ++k) {
+        if (controls_[k].row->name == group && dom::checked(static_cast<int>(k)))
+            return controls_[k].row->index;
+    }
+    return -1;
+}
+
+void WebForm::optionClicked(int control)
+{
+    if (control < 0 || control >= static_cast<int>(controls_.size()))
+        return;
+    const form::ControlRow& row = *controls_[static_cast<std::size_t>(control)].row;
+    const auto index = static_cast<std::int16_t>(row.index);
+    if (row.name == form::Name::Option1)
+        logic_.Option1_Click(index);
+    else if (row.name == form::Name::Option2)
+        logic_.Option2_Click(index);
+    update();
+}
+
+void WebForm::rowChosen(int control, int row)
+{
+    if (control < 0 || control >= static_cast<int>(controls_.size()))
+        return;
+    Control& chosen = controls_[static_cast<std::size_t>(control)];
+    if (chosen.row->name != form::Name::List1 || row < 0
+        || row >= static_cast<int>(chosen.rows.size()))
+        return;
+    if (chosen.selected != row) {
+        chosen.selected = row;
+        dom::select(control, row);
+    }
+    logic_.List1_Click(static_cast<std::int16_t>(chosen.row->index));
+    update();
+}
+
+bool WebForm::keyPressed(int control, form::Key key, form::Modifiers modifiers)
+{
+    std::optional<form::ControlId> focused;
+    if (control >= 0 && control < static_cast<int>(controls_.size())) {
+        const form::ControlRow& row = *controls_[static_cast<std::size_t>(control)].row;
+        focused = form::ControlId { row.name, static_cast<std::int16_t>(row.index) };
+    }
+    const form::Choices chosen { chosenIn(form::Name::Option1), chosenIn(form::Name::Option2) };
+    const form::KeyAction action = form::keyAction(focused, key, modifiers, chosen);
+    switch (action.kind) {
+    case form::KeyAction::Kind::None:
+        return false;
+    case form::KeyAction::Kind::Focus:
+        dom::focus(number(action.target));
+        return true;
+    case form::KeyAction::Kind::Choose: {
+        const int target = number(action.target);
+        dom::focus(target);
+        dom::check(target);
+        optionClicked(target);
+        return true;
+    }
+    default:
+        return true;
+    }
+}
+
+void WebForm::update()
+{
+    for (std::size_t k = 0; k < controls_.size(); ++k) {
+        Control& control = controls_[k];
+        if (!control.changed)
+            continue;
+        control.changed = false;
+        std::string rows;
+        for (const std::string& row : control.rows) {
+            if (!rows.empty())
+                rows += '\n';
+            rows += row;
+        }
+        dom::setRows(static_cast<int>(k), rows, control.selected);
+    }
+    if (times_) {
+        for (std::size_t i = 0; i < times_->size(); ++i) {
+            dom::showTime(number({ form::Name::Label2, static_cast<std::int16_t>(i) }),
+                (*times_)[i].text, (*times_)[i].description);
+        }
+        times_.reset();
+    }
+    if (announcement_) {
+        dom::announce(*announcement_);
+        announcement_.reset();
+    }
+}
+
+void WebForm::clearList(form::ControlId id)
+{
+    Control& control = list(id);
+    control.rows.clear();
+    control.selected = -1;
+    control.changed = control.row->visible;
+}
+
+void WebForm::appendRow(form::ControlId id, const std::string& text)
+{
+    Control& control = list(id);
+    control.rows.push_back(text);
+    control.changed = control.row->visible;
+}
+
+std::int16_t WebForm::rowCount(form::ControlId id) const
+{
+    return static_cast<std::int16_t>(list(id).rows.size());
+}
+
+std::string WebForm::rowText(form::ControlId id, std::int16_t row) const
+{
+    const Control& control = list(id);
+    if (row < 0 || static_cast<std::size_t>(row) >= control.rows.size())
+        return {};
+    return control.rows[static_cast<std::size_t>(row)];
+}
+
+std::int16_t WebForm::selectedRow(form::ControlId id) const
+{
+    return static_cast<std::int16_t>(list(id).selected);
+}
+
+// Selecting the row already selected does nothing; the page raises a row's click only for the
+// user's own clicks and keys, so the row sync cannot re-enter.
+void WebForm::setSelectedRow(form::ControlId id, std::int16_t row)
+{
+    Control& control = list(id);
+    if (row == control.selected)
+        return;
+    control.selected = row < static_cast<int>(control.rows.size()) ? row : -1;
+    if (!control.changed && control.row->visible)
+        dom::select(number(id), control.selected);
+}
+
+std::string WebForm::caption(form::ControlId option) const
+{
+    if (!isOption(option.name))
+        return {};
+    return dom::text(number(option));
+}
+
+void WebForm::setText(form::ControlId textBox, const std::string& text)
+{
+    dom::setText(number(textBox), text);
+}
+
+void WebForm::showTimes(const std::array<form::TimeText, 2>& times) { times_ = times; }
+
+void WebForm::announce(const std::string& text) { announcement_ = text; }
+
+} // namespace web

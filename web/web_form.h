@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The window as a web page: the design's controls as HTML elements (radio buttons in two named
+// groups, two list boxes with role="listbox", a read-only textarea, labels), built by page.js
+// from the design table, the screen-reader texts and the look that form/ decides. A click on a
+// radio button or a row, or a key, reaches WebForm through the exported functions of main.cpp and
+// runs the form's handler (Option1_Click, Option2_Click, List1_Click), which asks for the lists,
+// the text box and the times through the Controls interface implemented here.
+//
+// While a handler runs, a list's rows are only data here; when it returns, each list that changed
+// is built in the page in one go, as the Windows window redraws its lists only after the handler.
+// So the measured sides time the logic's work, not the browser's layout of a thousand rows.
+
+#include "browser_clock.h"
+#include "controls.h"
+#include "form_logic.h"
+#include "keyboard.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace web {
+
+class WebForm final : public form::Controls {
+public:
+    // Builds the page's controls from the design and runs Form_Load.
+    WebForm();
+
+    // The page's events, with controls numbered as they were built.
+    void optionClicked(int control);
+    void rowChosen(int control, int row);
+    // True if the page must not give the key its own meaning.
+    bool keyPressed(int control, form::Key key, form::Modifiers modifiers);
+
+    const form::MainFormLogic& logic() const { return logic_; }
+
+    // form::Controls
+    void clearList(form::ControlId list) override;
+    void appendRow(form::ControlId list, const std::string& text) override;
+    std::int16_t rowCount(form::ControlId list) const override;
+    std::string rowText(form::ControlId list, std::int16_t row) const override;
+    std::int16_t selectedRow(form::ControlId list) const override;
+    void setSelectedRow(form::ControlId list, std::int16_t row) override;
+    std::string caption(form::ControlId option) const override;
+    void setText(form::ControlId textBox, const std::string& text) override;
+    void showTimes(const std::array<form::TimeText, 2>& times) override;
+    void announce(const std::string& text) override;
+
+private:
+    struct Control {
+        const form::ControlRow* row;
+        std::vector<std::string> rows; // list boxes
+        int selected = -1;
+        bool changed = false; // rows changed since the page last showed them
+    };
+
+    int number(form::ControlId id) const;
+    Control& list(form::ControlId id);
+    const Control& list(form::ControlId id) const;
+    int chosenIn(form::Name group) const;
+    // After each handler: the lists that changed, the times, then the announcement.
+    void update();
+
+    std::vector<Control> controls_; // the design's rows, then the time labels
+    std::optional<std::array<form::TimeText, 2>> times_;
+    std::optional<std::string> announcement_;
+    BrowserClock clock_;
+    form::MainFormLogic logic_ { *this, clock_ };
+};
+
+} // namespace web
