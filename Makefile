@@ -45,9 +45,11 @@ program:
 run: program
 	$(BUILD)/prime-intervals
 
-# A build without its tests (no Qt Test) fails here rather than passing with nothing run.
+# A build without its tests (no Qt Test) fails here rather than passing with nothing run. The
+# browser page's tests (tests/web/) open the page that `make web` builds.
 test:
 	@scripts/install-deps test
+	@$(MAKE) --no-print-directory web
 	$(CONFIGURE)
 	cmake --build $(BUILD) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure --no-tests=error \

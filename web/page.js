@@ -87,9 +87,7 @@ var Page = {
             focusable.type = 'radio';
             focusable.name = c.kind === Kind.Option1 ? 'Option1' : 'Option2';
             focusable.checked = c.chosen;
-            focusable.addEventListener('click', function () {
-                Module['_web_option_clicked'](k);
-            });
+            Page.optionEvents(k, focusable);
             text = document.createElement('span');
             text.textContent = c.text;
             box.append(focusable, text);
@@ -196,6 +194,29 @@ var Page = {
             box.scrollTop = top;
         else if (bottom > box.scrollTop + box.clientHeight)
             box.scrollTop = bottom - box.clientHeight;
+    },
+
+    // A click on a radio button runs its handler, also on the chosen one, as on the desktop.
+    // Space on the chosen button clicks it there too, where Chromium raises no click.
+    optionEvents: function (k, input) {
+        var clicked = false;
+        input.addEventListener('click', function () {
+            clicked = true;
+            Module['_web_option_clicked'](k);
+        });
+        input.addEventListener('keydown', function (event) {
+            if (event.key === ' ')
+                clicked = false;
+        });
+        input.addEventListener('keyup', function (event) {
+            if (event.key !== ' ' || !input.checked)
+                return;
+            setTimeout(function () {
+                if (!clicked && input.checked)
+                    Module['_web_option_clicked'](k);
+                clicked = true;
+            }, 0);
+        });
     },
 
     // A list box's own keys and clicks: each chosen row goes to the front end, which selects it

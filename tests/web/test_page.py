@@ -1,0 +1,441 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The prime-intervals authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The page in headless Chromium, from file://, driven as a person drives it (real clicks, taps
+and keys through the browser) and read as a person and a screen reader read it (what it shows,
+and Chromium's accessibility tree)."""
+
+import os
+import re
+import sys
+import threading
+import unittest
+import functools
+import http.server
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.keys import Keys
+
+sys.path.insert(0, os.path.dirname(__file__))
+import browser  # noqa: E402
+from browser import TEXTS, ax_node, row  # noqa: E402
+
+TIME = re.compile(r"^[1-9]\d{0,2}(,\d{1,2})? (нс|мкс|мс|с)$")
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser.chromium()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def setUp(self):
+        browser.open_page(self.driver)
+
+    # What a person sees and does.
+
+    def el(self, element_id):
+        return self.driver.find_element("id", element_id)
+
+    def click(self, element_id, offset=None):
+        actions = ActionChains(self.driver)
+        if offset:
+            actions.move_to_element_with_offset(self.el(element_id), *offset)
+        else:
+            actions.move_to_element(self.el(element_id))
+        actions.click().perform()
+
+    def keys(self, *keys):
+        actions = ActionChains(self.driver)
+        for key in keys:
+            if isinstance(key, tuple):  # (modifier, key)
+                actions.key_down(key[0]).send_keys(key[1]).key_up(key[0])
+            else:
+                actions.send_keys(key)
+        actions.perform()
+
+    def rows(self, list_id):
+        return self.driver.execute_script(
+            "return Array.from(document.getElementById(arguments[0]).children, o => o.textContent)",
+            list_id)
+
+    def selected(self, list_id):
+        """The selected row as a screen reader finds it: the list's active descendant, which
+        must be the one option marked selected."""
+        return self.driver.execute_script("""
+            const list = document.getElementById(arguments[0]);
+            const chosen = Array.from(list.children).flatMap(
+                (o, i) => o.getAttribute('aria-selected') === 'true' ? [i] : []);
+            const active = list.getAttribute('aria-activedescendant');
+            const at = active ? Array.from(list.children).indexOf(document.getElementById(active))
+                              : -1;
+            return [chosen, at];""", list_id)
+
+    def assert_selected(self, row):
+        for list_id in ("List1(0)", "List1(1)"):
+            chosen, active = self.selected(list_id)
+            self.assertEqual(chosen, [row] if row >= 0 else [], list_id)
+            self.assertEqual(active, row, list_id)
+
+    def focused(self):
+        return self.driver.execute_script("return document.activeElement.id")
+
+    def checked(self, group):
+        return self.driver.execute_script(
+            "return Array.from(document.getElementsByName(arguments[0]), r => r.checked)", group)
+
+    def text_box(self):
+        return self.el("Text1(0)").get_property("value")
+
+    def times(self):
+        return [self.el(f"Label2({i})").text for i in range(2)]
+
+    def assert_interval_shown(self, interval, method):
+        first, last = browser.INTERVALS[interval]
+        primes = [str(p) for p in browser.sieve_primes(first, last)]
+        self.assertEqual(self.rows("List1(0)"), primes, "the stored side")
+        self.assertEqual(self.rows("List1(1)"), primes, "the computed side")
+        caption = TEXTS["intervalCaptions"][interval]
+        # A textarea gives its lines with LF, whatever they were written with.
+        self.assertEqual(self.text_box(), f"{TEXTS['summaryBefore']}{caption}"
+                         f"{TEXTS['summaryBetween']}{len(primes)}\n")
+        for time in self.times():
+            self.assertRegex(time, TIME, "a time is shown, never 0, in at most three digits")
+        described = ax_node(self.driver, "Label2(1)")["description"]
+        self.assertIn(TEXTS["methodCaptions"][method], described)
+        count = browser.operations(interval, method)
+        digits = f"{count:,}".replace(",", "\u00a0") if count >= 10000 else str(count)
+        self.assertIn(f": {digits}{TEXTS['computedTimeAfter']}", described)
+
+    # The tests.
+
+    def test_opens_as_designed(self):
+        d = self.driver
+        self.assertEqual(d.find_element("tag name", "html").get_attribute("lang"), "bg")
+        host = "prime-intervals.example.org"
+        self.assertEqual(d.title, host + "\u00a0\u00a0" + TEXTS["windowTitleEnd"])
+        self.assertEqual(self.focused(), "Text1(0)", "the focus starts on the text box")
+        self.assertEqual(self.text_box(), TEXTS["taskStatement"].replace("\r\n", "\n"))
+        self.assertEqual(self.checked("Option1"), [False] * 4)
+        self.assertEqual(self.checked("Option2"), [False, False, True])
+        self.assertEqual(self.rows("List1(0)"), [])
+        self.assertEqual(self.rows("List1(1)"), [])
+        for hidden in ("Text1(1)", "List2(0)", "List2(3)", "Label2(0)", "Label2(1)"):
+            self.assertFalse(self.el(hidden).is_displayed(), hidden)
+        text_box = ax_node(d, "Text1(0)")
+        self.assertEqual(text_box["properties"].get("readonly"), True)
+        self.assertEqual(text_box["properties"].get("multiline"), True)
+        # Typing changes nothing in the read-only box.
+        self.click("Text1(0)")
+        self.keys("abc", Keys.ENTER, Keys.BACKSPACE)
+        self.assertEqual(self.text_box(), TEXTS["taskStatement"].replace("\r\n", "\n"))
+        self.assertEqual(d.execute_script(
+            "const s = getComputedStyle(document.getElementById('Text1(0)'));"
+            "return [s.overflowY, s.overflowX]"), ["scroll", "hidden"])
+
+    def test_layout_from_the_design(self):
+        """Every shown control where the design puts it, at 15 twips to the pixel, in the
+        design's colours and font; and at 200 % zoom, as on a projector, twice as large."""
+        rects = self.layout()
+        for r in browser.DESIGN:
+            if r["visible"]:
+                self.assertRectEqual(rects[r["id"]], r["rect"], r["id"])
+        self.assertRectEqual(rects["MainForm"], (0, 0) + browser.FORM_SIZE, "the form")
+        colours = self.driver.execute_script("""
+            const colour = id => getComputedStyle(document.getElementById(id)).backgroundColor;
+            return Object.fromEntries(arguments[0].map(id => [id, colour(id)]));""",
+            [r["id"] + ("-box" if r["name"].startswith("Option") else "")
+             for r in browser.DESIGN if r["background"] is not None] + ["MainForm"])
+        expected = {r["id"] + ("-box" if r["name"].startswith("Option") else ""): r["background"]
+                    for r in browser.DESIGN if r["background"] is not None}
+        expected["MainForm"] = browser.FORM_COLOUR
+        for control, rgb in expected.items():
+            self.assertEqual(colours[control], f"rgb({rgb >> 16}, {(rgb >> 8) & 255}, {rgb & 255})",
+                             control)
+        font = self.driver.execute_script(
+            "const s = getComputedStyle(document.getElementById('Option1(0)-box'));"
+            "return [s.fontFamily, s.fontSize]")
+        self.assertTrue(font[0].startswith('"Times New Roman", "Liberation Serif"'), font[0])
+        self.assertEqual(font[1], "16px", "12 pt")
+        # A zoom of 200 %: half as many CSS pixels on the same screen, the form as designed in
+        # them, so twice as large on the screen.
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 500, "height": 400, "deviceScaleFactor": 2, "mobile": False})
+        try:
+            zoomed = self.layout()
+            for control in ("Text1(0)", "List1(1)", "Option2(2)"):
+                self.assertRectEqual(zoomed[control], rects[control], control)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def layout(self):
+        """Each control's rectangle in CSS pixels, from its container's corner."""
+        return self.driver.execute_script("""
+            const form = document.getElementById('MainForm').getBoundingClientRect();
+            const out = { MainForm: [0, 0, form.width, form.height] };
+            for (const e of document.querySelectorAll('#MainForm *[id]')) {
+                const box = e.id.endsWith('-box') || !document.getElementById(e.id + '-box')
+                    ? e : document.getElementById(e.id + '-box');
+                const r = box.getBoundingClientRect();
+                const p = box.parentElement.getBoundingClientRect();
+                out[e.id.replace(/-box$/, '')] = [r.left - p.left, r.top - p.top, r.width, r.height];
+            }
+            return out;""")
+
+    def assertRectEqual(self, got, want, what, scale=1.0):
+        for g, w in zip(got, want):
+            self.assertAlmostEqual(g, w * scale, delta=0.51, msg=f"{what}: {got} against {want}")
+
+    def test_interval_clicks_against_a_sieve(self):
+        """Every interval with every bound: both lists, the summary, the times and what the
+        computed time says it measured. A method click takes effect at the next interval."""
+        for method in (2, 0, 1):
+            if method != 2:
+                self.click(f"Option2({method})")
+                self.assertEqual(self.checked("Option2"), [i == method for i in range(3)])
+            for interval in range(4):
+                self.click(f"Option1({interval})")
+                self.assertEqual(self.checked("Option1"), [i == interval for i in range(4)])
+                self.assert_interval_shown(interval, method)
+        # Clicking the chosen button again runs the handler again.
+        self.click("Option2(2)")
+        self.assert_interval_shown(3, 1)
+        self.click("Option1(3)", offset=(60, 0))  # the right of its coloured rectangle
+        self.assert_interval_shown(3, 2)
+
+    def test_rows_follow_each_other(self):
+        self.click("Option1(2)")
+        self.assert_selected(-1)
+        # By mouse, on either side.
+        self.click("List1(0)-2")
+        self.assert_selected(2)
+        self.click("List1(1)-0")
+        self.assert_selected(0)
+        # By the list's own keys, in the list that has the focus.
+        self.assertEqual(self.focused(), "List1(1)")
+        self.keys(Keys.DOWN, Keys.DOWN)
+        self.assert_selected(2)
+        self.keys(Keys.END)
+        self.assert_selected(142)
+        self.keys(Keys.UP)
+        self.assert_selected(141)
+        self.keys(Keys.HOME)
+        self.assert_selected(0)
+        self.keys(Keys.PAGE_DOWN)
+        page = self.selected("List1(0)")[1]
+        self.assertGreater(page, 1)
+        self.keys(Keys.PAGE_DOWN)
+        self.assert_selected(2 * page)
+        self.keys(Keys.PAGE_UP)
+        self.assert_selected(page)
+        # The selected row is in view in both lists.
+        for list_id in ("List1(0)", "List1(1)"):
+            self.assertTrue(self.driver.execute_script("""
+                const list = document.getElementById(arguments[0]);
+                const row = list.children[arguments[1]].getBoundingClientRect();
+                const box = list.getBoundingClientRect();
+                return row.top >= box.top - 0.5 && row.bottom <= box.bottom + 0.5;""",
+                list_id, page), list_id)
+        # A new interval empties the selection.
+        self.click("Option1(0)")
+        self.assert_selected(-1)
+
+    def test_tab_order_and_arrows(self):
+        order = ["Text1(0)", "List1(0)", "Option1(0)", "List1(1)", "Option2(2)"]
+        for expected in order[1:] + order[:1]:
+            self.keys(Keys.TAB)
+            self.assertEqual(self.focused(), expected)
+        for expected in reversed(order):
+            self.keys((Keys.SHIFT, Keys.TAB))
+            self.assertEqual(self.focused(), expected)
+        self.assertEqual(self.checked("Option1"), [False] * 4, "Tab chooses nothing")
+        self.assertEqual(self.rows("List1(0)"), [])
+        # Arrows in a group choose the next button, round the group, and run its handler.
+        self.keys(Keys.TAB, Keys.TAB)
+        self.assertEqual(self.focused(), "Option1(0)")
+        self.keys(Keys.UP)
+        self.assertEqual(self.focused(), "Option1(3)")
+        self.assert_interval_shown(3, 2)
+        self.keys(Keys.RIGHT)
+        self.assertEqual(self.focused(), "Option1(0)")
+        self.assert_interval_shown(0, 2)
+        self.keys(Keys.DOWN)
+        self.assert_interval_shown(1, 2)
+        # The group is entered at its chosen button now, and Space chooses.
+        self.keys(Keys.TAB, (Keys.SHIFT, Keys.TAB))
+        self.assertEqual(self.focused(), "Option1(1)")
+        self.keys(Keys.TAB, Keys.TAB, Keys.DOWN)
+        self.assertEqual(self.focused(), "Option2(0)")
+        self.assertEqual(self.checked("Option2"), [True, False, False])
+        self.keys((Keys.SHIFT, Keys.TAB), (Keys.SHIFT, Keys.TAB), Keys.SPACE)
+        self.assertEqual(self.focused(), "Option1(1)")
+        self.assert_interval_shown(1, 0)
+
+    def test_what_a_screen_reader_hears(self):
+        """Names, roles and descriptions from Chromium's accessibility tree. Each list and group
+        is named by the heading the design puts above it, each button by its caption."""
+        d = self.driver
+        spoken = {
+            "Text1(0)": ("textbox", TEXTS["textBoxName"], TEXTS["textBoxDescription"]),
+            "List1(0)": ("listbox", TEXTS["storedHeading"], TEXTS["storedListDescription"]),
+            "List1(1)": ("listbox", TEXTS["computedHeading"], TEXTS["computedListDescription"]),
+            "Frame1": ("radiogroup", TEXTS["intervalHeading"], TEXTS["intervalGroupDescription"]),
+            "Frame2": ("radiogroup", TEXTS["methodHeading"], TEXTS["methodGroupDescription"]),
+        }
+        for i, caption in enumerate(TEXTS["intervalCaptions"]):
+            spoken[f"Option1({i})"] = ("radio", caption, TEXTS["intervalDescriptions"][i])
+        for i, caption in enumerate(TEXTS["methodCaptions"]):
+            spoken[f"Option2({i})"] = ("radio", caption, TEXTS["methodDescriptions"][i])
+        for control, (role, name, description) in spoken.items():
+            node = ax_node(d, control)
+            self.assertEqual((node["role"], node["name"], node["description"]),
+                             (role, name, description), control)
+        # The heading that names a list or group is the one above it on the screen.
+        rects = self.layout()
+        for control in ("List1(0)", "List1(1)", "Frame1", "Frame2"):
+            heading = d.find_element("id", control).get_attribute("aria-labelledby")
+            h, c = rects[heading], rects[control]
+            self.assertAlmostEqual(h[1] + h[3], c[1], delta=2, msg=control)
+            self.assertLess(abs((h[0] + h[2] / 2) - (c[0] + c[2] / 2)), c[2] / 2, control)
+        # Selenium's own view, through WebDriver's computed role and label.
+        self.assertEqual(self.el("List1(0)").aria_role, "listbox")
+        self.assertEqual(self.el("Option2(1)").accessible_name, TEXTS["methodCaptions"][1])
+        for hidden in ("Text1(1)", "List2(0)"):
+            self.assertTrue(ax_node(d, hidden)["ignored"], hidden)
+        # Rows: options of the list, the selected one marked so.
+        self.click("Option1(1)")
+        self.click("List1(0)-3")
+        row_node = ax_node(d, "List1(1)-3")
+        self.assertEqual((row_node["role"], row_node["name"]), ("option", "19"))
+        self.assertTrue(row_node["properties"].get("selected"))
+        # The times, named by what they show and described by what they measure.
+        stored, computed = ax_node(d, "Label2(0)"), ax_node(d, "Label2(1)")
+        self.assertEqual(stored["description"], TEXTS["storedTimeDescription"])
+        self.assertTrue(computed["description"].startswith(TEXTS["computedTimeBefore"]))
+
+    def test_result_announced_once(self):
+        region = self.el("announcement")
+        node = ax_node(self.driver, "announcement")
+        self.assertEqual((node["role"], node["properties"].get("live")), ("status", "polite"))
+        self.assertEqual(region.get_attribute("textContent"), "")
+        self.click("Option1(1)")
+        stored, computed = self.times()
+        said = (f"{TEXTS['summaryBefore']}{TEXTS['intervalCaptions'][1]}{TEXTS['summaryBetween']}"
+                f"21{TEXTS['announcedStored']}{stored}{TEXTS['announcedComputed']}{computed}"
+                f"{TEXTS['announcedEnd']}")
+        paragraphs = lambda: self.driver.execute_script(  # noqa: E731
+            "return Array.from(document.getElementById('announcement').children,"
+            " p => p.textContent)")
+        self.assertEqual(paragraphs(), [said])
+        # Neither a method nor a row is announced; the next interval replaces the last.
+        self.click("Option2(0)")
+        self.click("List1(0)-1")
+        self.assertEqual(paragraphs(), [said])
+        self.click("Option1(0)")
+        self.assertEqual(len(paragraphs()), 1)
+        self.assertIn(TEXTS["intervalCaptions"][0], paragraphs()[0])
+
+    def test_nothing_beyond_the_file(self):
+        d = self.driver
+        browser.requests(d)
+        browser.open_page(d)
+        self.click("Option1(3)")
+        self.assertEqual([u for u in browser.requests(d) if not u.startswith("data:")],
+                         [browser.PAGE_URL])
+        csp = d.find_element("css selector", 'meta[http-equiv="Content-Security-Policy"]')
+        policy = csp.get_attribute("content")
+        self.assertIn("default-src 'none'", policy)
+        self.assertNotIn("unsafe-inline", policy)
+        # The policy holds: a request the page tried would be refused before it left.
+        refused = d.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            let violated = [];
+            document.addEventListener('securitypolicyviolation', e => violated.push(e.violatedDirective));
+            fetch('http://127.0.0.1:9/').then(() => done(['fetched', violated]),
+                () => setTimeout(() => done(['refused', violated]), 100));""")
+        self.assertEqual(refused[0], "refused")
+        self.assertTrue(any(v.startswith("connect-src") or v.startswith("default-src")
+                            for v in refused[1]), refused[1])
+        self.assertEqual([u for u in browser.requests(d) if not u.startswith("data:")], [])
+        self.assertEqual([e["message"] for e in d.get_log("browser")
+                          if e["level"] == "SEVERE" and "127.0.0.1:9" not in e["message"]], [])
+
+    def test_from_a_web_server(self):
+        class Quiet(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                pass
+
+        handler = functools.partial(Quiet, directory=os.path.dirname(browser.PAGE))
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        try:
+            url = f"http://127.0.0.1:{server.server_port}/{os.path.basename(browser.PAGE)}"
+            browser.requests(self.driver)
+            browser.open_page(self.driver, url)
+            self.click("Option1(1)")
+            self.assert_interval_shown(1, 2)
+            self.assertEqual([u for u in browser.requests(self.driver)
+                              if not u.startswith("data:")], [url])
+        finally:
+            server.shutdown()
+            server.server_close()
+
+    def test_size(self):
+        with open(browser.PAGE, encoding="utf-8") as f:
+            page = f.read()
+        size = len(page.encode())
+        font = sum(len(m) for m in re.findall(r"url\(data:font/[^)]*\)", page))
+        self.assertGreater(font, 10000, "the page carries its font")
+        self.assertIn("SIL Open Font License", page)
+        self.assertLessEqual(size, 250 * 1024)
+        self.assertLessEqual(size - font, 200 * 1024)
+
+
+class PhoneTest(unittest.TestCase):
+    """A phone 360 CSS pixels wide, with touch: the whole form scaled evenly to the width."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser.chromium(360, 740, mobile=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def test_scaled_to_fit_and_tapped(self):
+        d = self.driver
+        browser.open_page(d)
+        self.assertEqual(d.execute_script("return innerWidth"), 360)
+        scale = 360 / browser.FORM_SIZE[0]
+        rects = PageTest.layout(self)
+        for r in browser.DESIGN:
+            if r["visible"]:
+                PageTest.assertRectEqual(self, rects[r["id"]], r["rect"], r["id"], scale)
+        self.assertLessEqual(d.execute_script("return document.documentElement.scrollWidth"), 360,
+                             "no sideways scrolling")
+        self.assertAlmostEqual(float(d.execute_script(
+            "return parseFloat(getComputedStyle(document.getElementById('Text1(0)')).fontSize)")),
+            16 * scale, delta=0.1)
+        # Taps, as a finger makes them: on an interval, then on a row.
+        for target in ("Option1(1)-box", None):
+            element = d.find_element("id", target or "List1(1)-1")
+            box = element.rect
+            touch = ActionBuilder(d, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+            touch.pointer_action.move_to_location(int(box["x"] + box["width"] / 2),
+                                                  int(box["y"] + box["height"] / 2))
+            touch.pointer_action.pointer_down().pointer_up()
+            touch.perform()
+        rows = d.execute_script("return Array.from(document.getElementById('List1(0)').children,"
+                                " o => o.getAttribute('aria-selected'))")
+        self.assertEqual(len(rows), 21)
+        self.assertEqual(rows.index("true"), 1)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
