@@ -19,7 +19,7 @@ WINDOWS_CONFIGURE = cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=RelWithDeb
 .PHONY: all build program run test test-sanitizers bench install package screenshot format \
 	format-check clean
 .PHONY: windows test-windows screenshot-windows
-.PHONY: web
+.PHONY: web screenshot-web
 # emscripten's toolchain through emcmake, only on the first configure, as for Windows. emcc finds
 # Debian's acorn and its other JavaScript modules through NODE_PATH, also under a Node.js that
 # is not Debian's.
@@ -90,13 +90,15 @@ web:
 	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 	@ls -l $(WEB_BUILD)/prime-intervals.html
 
-# The benchmarks, in a Release build: prints the table and the targets, draws docs/bench.png.
+# The benchmarks, in a Release build: prints the table and the targets, draws docs/bench.png; then
+# the page of `make web` in headless Chromium against the same run's native figures.
 bench:
 	@scripts/install-deps bench
+	@$(MAKE) --no-print-directory web
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCHMARKS=ON \
 		-DBUILD_TESTING=OFF
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
-	bench/run $(RELEASE_BUILD)
+	bench/run $(RELEASE_BUILD) $(WEB_BUILD)/prime-intervals.html
 
 # `make install PREFIX=/usr DESTDIR=/tmp/stage` stages the installed tree under DESTDIR.
 install: program
@@ -122,6 +124,11 @@ screenshot-windows:
 	$(WINDOWS_CONFIGURE) -DBUILD_TESTING=OFF
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target prime-intervals
 	scripts/screenshot-windows $(WINDOWS_BUILD)/win32/prime-intervals.exe docs/screenshot-windows.png
+
+# docs/screenshot-web.png, from the page in headless Chromium.
+screenshot-web: web
+	@scripts/install-deps screenshot-web
+	scripts/screenshot-web $(WEB_BUILD)/prime-intervals.html docs/screenshot-web.png
 
 # The C++ sources under the tree's .clang-format; Debian 12's clang-format is the reference.
 # `make format-check` changes nothing and fails where a file is not formatted (CI runs it).

@@ -7,6 +7,7 @@
 #include "dom.h"
 #include "look.h"
 #include "screen_reader.h"
+#include "trial_division.h"
 
 #include <stdexcept>
 
@@ -109,6 +110,18 @@ WebForm::WebForm()
     }
     logic_.Form_Load();
     dom::focus(number(form::initialFocus()));
+    warmUp();
+}
+
+// A browser runs new WebAssembly through a quick baseline compiler first and optimises a function
+// only once it has run for a while, and a call that is running keeps its code. So the first
+// interval click would time the search in unoptimised code, about twice as slow as every click
+// after it, where a native program is as fast at its first click as at any. A search of a middle
+// interval, about a millisecond, has the engine optimise it before the pupil's first click.
+void WebForm::warmUp()
+{
+    for (int i = 0; i < 2; ++i)
+        primes::findPrimes(2, 0);
 }
 
 int WebForm::number(form::ControlId id) const

@@ -62,6 +62,7 @@ private:
     Control& list(form::ControlId id);
     const Control& list(form::ControlId id) const;
     int chosenIn(form::Name group) const;
+    void warmUp();
     // After each handler: the lists that changed, the times, then the announcement.
     void update();
 
