@@ -83,11 +83,14 @@ def page(template, style_file, script_file, version, out, font_file=None):
     if "</script" in script.lower() or "</style" in style.lower():
         sys.exit("make_page.py: the script or the style would end its element early")
     # Nothing but the page itself: its own script and style (by their hashes), the WebAssembly
-    # compiled from the bytes in that script, the font from the data: address in that style.
+    # compiled from the bytes in that script, which emscripten's loader may read through fetch()
+    # from a data: address (Debian 12's does; Debian 13's decodes it directly), and the font from
+    # the data: address in the style. A data: address holds its content: it reaches no server.
     csp = "; ".join([
         "default-src 'none'",
         "script-src " + sha256(script) + " 'wasm-unsafe-eval'",
         "style-src " + sha256(style),
+        "connect-src data:",
         "font-src data:",
         "base-uri 'none'",
         "form-action 'none'",

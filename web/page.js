@@ -303,12 +303,3 @@ var Page = {
         return steps ? smallest : Math.max(Date.now() - start, 1);
     },
 };
-
-// The WebAssembly is inside this script (-sSINGLE_FILE); compiled from those bytes, not fetched
-// from a data: address, so the page makes no request at all.
-Module['instantiateWasm'] = function (imports, receive) {
-    WebAssembly.instantiate(getBinary(wasmBinaryFile), imports).then(function (result) {
-        receive(result['instance'], result['module']);
-    });
-    return {};
-};
