@@ -50,6 +50,12 @@ var Page = {
         form.style.fontFamily = '"' + font + '", "Liberation Serif", "Prime Intervals Serif", serif';
         form.style.fontSize = Page.px(points * 4 / 3);
         document.addEventListener('keydown', Page.keydown, true);
+        // A click on what takes no focus (the form's background, a heading, a time) leaves the
+        // focus where it was, as in a desktop window, instead of on the page.
+        form.addEventListener('mousedown', function (event) {
+            if (!event.target.closest('textarea, [role="listbox"], label'))
+                event.preventDefault();
+        });
     },
 
     addControl: function (k, c) {

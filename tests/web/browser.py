@@ -156,3 +156,61 @@ def bound(method, n):
 def operations(interval, method):
     first, last = INTERVALS[interval]
     return sum(max(bound(method, n) - 1, 0) for n in range(first, last + 1))
+
+
+# What the screen shows: Chromium's PNG screenshots, decoded with the standard library alone.
+
+def png_pixels(data):
+    """Width, height and a function (x, y) -> (r, g, b) of an 8-bit, non-interlaced PNG."""
+    import struct
+    import zlib
+    assert data[:8] == b"\x89PNG\r\n\x1a\n", "not a PNG"
+    at, chunks, header = 8, [], None
+    while at < len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        body = data[at + 8:at + 8 + length]
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            chunks.append(body)
+        at += 12 + length
+    width, height, depth, colour, _, _, interlace = header
+    assert depth == 8 and colour in (2, 6) and not interlace, header
+    channels = 4 if colour == 6 else 3
+    raw = zlib.decompress(b"".join(chunks))
+    stride = width * channels
+    pixels = bytearray(height * stride)
+    previous = bytearray(stride)
+    for y in range(height):
+        kind = raw[y * (stride + 1)]
+        line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            left = line[i - channels] if i >= channels else 0
+            up = previous[i]
+            corner = previous[i - channels] if i >= channels else 0
+            if kind == 1:
+                line[i] = (line[i] + left) & 255
+            elif kind == 2:
+                line[i] = (line[i] + up) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (left + up) // 2) & 255
+            elif kind == 4:
+                p = left + up - corner
+                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
+                line[i] = (line[i] + (left if pa <= pb and pa <= pc else up if pb <= pc
+                                      else corner)) & 255
+        pixels[y * stride:(y + 1) * stride] = line
+        previous = line
+
+    def pixel(x, y):
+        i = y * stride + x * channels
+        return tuple(pixels[i:i + 3])
+    return width, height, pixel
+
+
+def dark_pixels(driver, element_id, margin=2, right=0):
+    """How many pixels of an element, inside a margin and left of `right` pixels (a scroll
+    bar), are dark as text: what a reader can actually see of its contents."""
+    width, height, pixel = png_pixels(driver.find_element("id", element_id).screenshot_as_png)
+    return sum(1 for y in range(margin, height - margin) for x in range(margin, width - margin - right)
+               if sum(pixel(x, y)) < 3 * 110)

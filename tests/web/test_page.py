@@ -319,6 +319,19 @@ class PageTest(unittest.TestCase):
         self.assertEqual(stored["description"], TEXTS["storedTimeDescription"])
         self.assertTrue(computed["description"].startswith(TEXTS["computedTimeBefore"]))
 
+    def test_rows_and_times_are_drawn(self):
+        """What the screen shows, not only what the page holds: an empty list has nothing dark
+        in it; after an interval click its rows and both times are drawn as dark text."""
+        scroll_bar = 20
+        for list_id in ("List1(0)", "List1(1)"):
+            self.assertEqual(browser.dark_pixels(self.driver, list_id, right=scroll_bar), 0)
+        self.click("Option1(2)")
+        for list_id in ("List1(0)", "List1(1)"):
+            self.assertGreater(browser.dark_pixels(self.driver, list_id, right=scroll_bar), 100,
+                               list_id)
+        for time in ("Label2(0)", "Label2(1)"):
+            self.assertGreater(browser.dark_pixels(self.driver, time), 40, time)
+
     def test_result_announced_once(self):
         region = self.el("announcement")
         node = ax_node(self.driver, "announcement")

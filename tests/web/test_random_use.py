@@ -1,0 +1,194 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The prime-intervals authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""A seeded random user of the page in headless Chromium, through the browser's real input:
+clicks anywhere in the form, on every option (with and without Ctrl) and on list rows; Tab,
+Shift+Tab, arrows, Space, Home, End, Page Up and Page Down, some with Ctrl; typing into the text
+box. After every event, what must hold of the window whatever the user did, read from what the
+page shows:
+- at most one option chosen in each group;
+- both lists hold the chosen interval's primes (none before the first choice);
+- the same row selected in both;
+- the text box shows the task statement, then the summary of the chosen interval, whatever was
+  typed into it;
+- the times show once an interval is chosen, and the hidden controls stay hidden;
+- the focus is on a shown control that takes it.
+The seed is fixed and printed; RANDOM_USE_SEED and RANDOM_USE_EVENTS run another user or a
+longer one. A failure prints the events that led to it."""
+
+import os
+import random
+import re
+import sys
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+sys.path.insert(0, os.path.dirname(__file__))
+import browser  # noqa: E402
+from browser import TEXTS  # noqa: E402
+
+SEED = int(os.environ.get("RANDOM_USE_SEED", "20261208"))
+EVENTS = int(os.environ.get("RANDOM_USE_EVENTS", "600"))
+TIME = re.compile(r"^[1-9]\d{0,2}(,\d{1,2})? (нс|мкс|мс|с)$")
+PRIMES = [[str(p) for p in browser.sieve_primes(*interval)] for interval in browser.INTERVALS]
+TASK = TEXTS["taskStatement"].replace("\r\n", "\n")
+
+# What the page shows, in one call.
+STATE = """
+const id = i => document.getElementById(i);
+const rows = l => Array.from(id(l).children, o => o.textContent);
+const selected = l => {
+    const list = id(l);
+    const marked = Array.from(list.children).flatMap(
+        (o, i) => o.getAttribute('aria-selected') === 'true' ? [i] : []);
+    const active = list.getAttribute('aria-activedescendant');
+    return [marked, active ? Array.from(list.children).indexOf(id(active)) : -1];
+};
+const shown = e => !!e && e.getClientRects().length > 0;
+const focused = document.activeElement;
+return {
+    interval: Array.from(document.getElementsByName('Option1'), r => r.checked),
+    method: Array.from(document.getElementsByName('Option2'), r => r.checked),
+    left: rows('List1(0)'), right: rows('List1(1)'),
+    leftSelected: selected('List1(0)'), rightSelected: selected('List1(1)'),
+    text: id('Text1(0)').value,
+    times: [0, 1].map(i => shown(id('Label2(' + i + ')')) ? id('Label2(' + i + ')').textContent
+                                                           : null),
+    hiddenShown: ['Text1(1)', 'List2(0)', 'List2(1)', 'List2(2)', 'List2(3)'].filter(
+        i => shown(id(i))),
+    focus: focused && focused.dataset.control !== undefined && shown(focused) ? focused.id : null,
+    focusTag: focused ? focused.tagName + '#' + focused.id : null,
+};"""
+
+
+def broken(state):
+    """What is wrong with the page, or None."""
+    for group in ("interval", "method"):
+        if sum(state[group]) > 1:
+            return f"more than one {group} chosen: {state[group]}"
+    interval = state["interval"].index(True) if True in state["interval"] else -1
+    expected = PRIMES[interval] if interval >= 0 else []
+    for side in ("left", "right"):
+        if state[side] != expected:
+            return (f"the {side} list holds {len(state[side])} rows "
+                    f"({state[side][:3]}...), not the {len(expected)} primes of interval "
+                    f"{interval}")
+    left, right = state["leftSelected"], state["rightSelected"]
+    for name, (marked, active) in (("left", left), ("right", right)):
+        if marked != ([active] if active >= 0 else []):
+            return f"the {name} list marks {marked} as selected, its active row is {active}"
+    if left[1] != right[1]:
+        return f"row {left[1]} is selected on the left, {right[1]} on the right"
+    wanted = (f"{TEXTS['summaryBefore']}{TEXTS['intervalCaptions'][interval]}"
+              f"{TEXTS['summaryBetween']}{len(expected)}\n" if interval >= 0 else TASK)
+    if state["text"] != wanted:
+        return f"the text box shows {state['text'][:60]!r}, not {wanted[:60]!r}"
+    for time in state["times"]:
+        if interval >= 0 and (time is None or not TIME.match(time)):
+            return f"a time shows {time!r}"
+        if interval < 0 and time is not None:
+            return "a time shows before any interval is chosen"
+    if state["hiddenShown"]:
+        return f"hidden controls show: {state['hiddenShown']}"
+    if not state["focus"]:
+        return f"the focus is on {state['focusTag']}, which does not take it"
+    return None
+
+
+class RandomUser:
+    def __init__(self, driver, seed):
+        self.driver = driver
+        self.random = random.Random(seed)
+
+    def el(self, element_id):
+        return self.driver.find_element("id", element_id)
+
+    def chance(self, percent):
+        return self.random.randrange(100) < percent
+
+    def click_at(self, element, dx, dy, ctrl=False):
+        actions = ActionChains(self.driver)
+        if ctrl:
+            actions.key_down(Keys.CONTROL)
+        actions.move_to_element_with_offset(element, dx, dy).click()
+        if ctrl:
+            actions.key_up(Keys.CONTROL)
+        actions.perform()
+
+    def act(self):
+        kind = self.random.randrange(100)
+        ctrl = self.chance(20)
+        prefix = "Ctrl+" if ctrl else ""
+        if kind < 12:
+            form = self.el("MainForm")
+            width, height = form.size["width"], form.size["height"]
+            dx = self.random.randrange(int(width)) - int(width) // 2
+            dy = self.random.randrange(int(height)) - int(height) // 2
+            self.click_at(form, dx, dy, ctrl)
+            return f"{prefix}click at {dx:+d},{dy:+d} from the form's centre"
+        if kind < 30:
+            group, count = ("Option1", 4) if self.chance(50) else ("Option2", 3)
+            target = f"{group}({self.random.randrange(count)})"
+            box = self.el(target + "-box")
+            dx = self.random.randrange(int(box.size["width"])) - int(box.size["width"]) // 2
+            self.click_at(box, dx, 0, ctrl)
+            return f"{prefix}click on {target}"
+        if kind < 50:
+            list_id = f"List1({self.random.randrange(2)})"
+            visible = self.driver.execute_script("""
+                const list = document.getElementById(arguments[0]);
+                const box = list.getBoundingClientRect();
+                return Array.from(list.children).flatMap((o, i) => {
+                    const r = o.getBoundingClientRect();
+                    return r.top >= box.top && r.bottom <= box.bottom ? [i] : []; });""", list_id)
+            if not visible:
+                self.click_at(self.el(list_id), 0, 0, ctrl)
+                return f"{prefix}click in the empty {list_id}"
+            row = self.random.choice(visible)
+            self.click_at(self.el(f"{list_id}-{row}"), 0, 0, ctrl)
+            return f"{prefix}click on row {row} of {list_id}"
+        if kind < 92:
+            keys = [("Tab", Keys.TAB), ("Up", Keys.UP), ("Down", Keys.DOWN), ("Left", Keys.LEFT),
+                    ("Right", Keys.RIGHT), ("Space", Keys.SPACE), ("Home", Keys.HOME),
+                    ("End", Keys.END), ("PageUp", Keys.PAGE_UP), ("PageDown", Keys.PAGE_DOWN)]
+            name, key = self.random.choice(keys)
+            shift = name == "Tab" and self.chance(50)
+            actions = ActionChains(self.driver)
+            held = [k for k, on in ((Keys.CONTROL, ctrl), (Keys.SHIFT, shift)) if on]
+            for k in held:
+                actions.key_down(k)
+            actions.send_keys(key)
+            for k in reversed(held):
+                actions.key_up(k)
+            actions.perform()
+            return ("Shift+" if shift else "") + prefix + name
+        self.click_at(self.el("Text1(0)"), 0, 0)
+        text = "".join(self.random.choice("абв xyz19\n") for _ in range(4))
+        ActionChains(self.driver).send_keys(text).perform()
+        return f"type {text!r} into the text box"
+
+
+class RandomUseTest(unittest.TestCase):
+    def test_random_user(self):
+        print(f"random user: seed {SEED}, {EVENTS} events", file=sys.stderr)
+        driver = browser.chromium()
+        try:
+            browser.open_page(driver)
+            user = RandomUser(driver, SEED)
+            done = []
+            problem = broken(driver.execute_script(STATE))
+            self.assertIsNone(problem, "when the page opens")
+            for n in range(EVENTS):
+                done.append(user.act())
+                problem = broken(driver.execute_script(STATE))
+                if problem:
+                    self.fail(f"seed {SEED}, after event {n + 1}: {problem}\nthe events:\n  "
+                              + "\n  ".join(done))
+        finally:
+            driver.quit()
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
