@@ -30,7 +30,7 @@ import browser  # noqa: E402
 from browser import TEXTS  # noqa: E402
 
 SEED = int(os.environ.get("RANDOM_USE_SEED", "20261208"))
-EVENTS = int(os.environ.get("RANDOM_USE_EVENTS", "600"))
+EVENTS = int(os.environ.get("RANDOM_USE_EVENTS", "300"))
 TIME = re.compile(r"^[1-9]\d{0,2}(,\d{1,2})? (нс|мкс|мс|с)$")
 PRIMES = [[str(p) for p in browser.sieve_primes(*interval)] for interval in browser.INTERVALS]
 TASK = TEXTS["taskStatement"].replace("\r\n", "\n")
