@@ -64,8 +64,9 @@ bool MainWindow::preTranslate(MSG& message)
 {
     if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
         return false;
-    // Alt with a key comes as WM_SYSKEYDOWN.
-    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+    // Alt with a key comes as WM_SYSKEYDOWN, which neither the window nor the dialog manager
+    // takes: Alt with an arrow does nothing, as the logic wants.
+    if (message.message == WM_KEYDOWN) {
         const form::Modifiers modifiers { held(VK_SHIFT), held(VK_CONTROL), held(VK_MENU),
             held(VK_LWIN) || held(VK_RWIN) };
         const form::KeyAction action

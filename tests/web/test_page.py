@@ -267,6 +267,13 @@ class PageTest(unittest.TestCase):
         self.assert_interval_shown(0, 2)
         self.keys(Keys.DOWN)
         self.assert_interval_shown(1, 2)
+        # With Ctrl, Alt or the logo key an arrow does nothing there, neither the form's step nor
+        # the browser's own.
+        for modifier in (Keys.CONTROL, Keys.ALT, Keys.META):
+            for arrow in (Keys.DOWN, Keys.LEFT):
+                self.keys((modifier, arrow))
+                self.assertEqual(self.focused(), "Option1(1)")
+                self.assertEqual(self.checked("Option1"), [False, True, False, False])
         # The group is entered at its chosen button now, and Space chooses.
         self.keys(Keys.TAB, (Keys.SHIFT, Keys.TAB))
         self.assertEqual(self.focused(), "Option1(1)")

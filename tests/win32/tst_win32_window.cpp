@@ -257,6 +257,11 @@ TEST_CASE_FIXTURE(WindowFixture, "Tab, Shift+Tab and the arrows follow the desig
         CHECK(window.logic().methodIndex() == 0);
         key(VK_LEFT);
         CHECK(window.logic().methodIndex() == 2);
+
+        // With Ctrl held, an arrow does nothing.
+        keyWith(VK_CONTROL, VK_RIGHT);
+        CHECK(GetFocus() == control(Name::Option2, 2));
+        CHECK(window.logic().methodIndex() == 2);
     }
 }
 
