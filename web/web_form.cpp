@@ -117,15 +117,17 @@ WebForm::WebForm()
 // only once it has run for a while, and a call that is running keeps its code. So the first
 // interval click would time the search in unoptimised code, about twice as slow as every click
 // after it, where a native program is as fast at its first click as at any. A search of a middle
-// interval, a millisecond each, repeated for about 10 ms, has the engine optimise it before the
-// pupil's first click.
+// interval with each bound, about 10 ms in all, has the engine optimise it, and the bounds, before
+// the pupil's first click.
 void WebForm::warmUp()
 {
     constexpr std::int64_t enough = 10'000'000; // ns
-    constexpr int mostRuns = 20;
+    constexpr int mostRuns = 30;
+    const auto methods = static_cast<int>(primes::methodCount);
     const std::int64_t start = clock_.now();
-    for (int runs = 0; runs < mostRuns && (runs < 2 || clock_.now() - start < enough); ++runs)
-        primes::findPrimes(2, 0);
+    for (int runs = 0; runs < mostRuns && (runs < 2 * methods || clock_.now() - start < enough);
+         ++runs)
+        primes::findPrimes(2, static_cast<std::int16_t>(runs % methods));
 }
 
 int WebForm::number(form::ControlId id) const
