@@ -97,12 +97,14 @@ bool leftAlone(Modifiers modifiers) { return modifiers.control || modifiers.alt 
 
 KeyAction keyAction(std::optional<ControlId> focused, Key key, Modifiers modifiers, Choices chosen)
 {
-    if (key == Key::Other || leftAlone(modifiers))
+    if (key == Key::Other)
         return {};
     if (key == Key::Tab)
-        return tab(focused, !modifiers.shift, chosen);
+        return leftAlone(modifiers) ? KeyAction {} : tab(focused, !modifiers.shift, chosen);
     if (!focused || !isOption(focused->name))
         return {};
+    if (leftAlone(modifiers))
+        return { KeyAction::Kind::Swallow, *focused };
     // Within a group, the arrows choose the next or the previous button, round the group.
     const std::vector<ControlId> buttons = group(focused->name);
     const auto count = static_cast<std::ptrdiff_t>(buttons.size());

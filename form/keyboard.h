@@ -46,9 +46,11 @@ bool leftAlone(Modifiers modifiers);
 // What a key pressed on `focused` (nothing: no control has the focus) does in the window.
 struct KeyAction {
     enum class Kind {
-        None, // the focused control's own meaning (a list's arrows, the text box's)
+        None, // not the window's key: the focused control's own (a list's arrows, the text box's)
         Focus, // move the focus to `target`, choosing nothing (Tab, Shift+Tab)
         Choose, // move the focus to the option button `target` and click it (arrows in a group)
+        Swallow, // nothing happens: an arrow left alone on an option button, whose toolkits'
+                 // own meanings (move, choose or both, with or without wrap) differ
     };
     Kind kind = Kind::None;
     ControlId target { Name::Text1, 0 };

@@ -3,17 +3,19 @@
 
 #pragma once
 
-// What screen readers hear from the Qt window, in one place: the names and descriptions of the
-// controls, the time labels' descriptions, the read-out after an interval click, the role of the
-// option groups, and (in accessibility.cpp) how a list keeps the focus where the user is.
+// What screen readers hear from the Qt window: the logic's names, descriptions and headings
+// (form/screen_reader.h) given to Qt's accessibility, the time labels' descriptions, the read-out
+// after an interval click and the role of the option groups.
 
-class MainForm;
+#include "screen_reader.h"
+
 class QLabel;
 class QString;
 class QWidget;
 
-// Names and descriptions for every control a user can reach.
-void describeForScreenReaders(MainForm& form);
+// Gives `control` what the logic says a screen reader hears of it; `heading`, the label that names
+// it, becomes its buddy.
+void describeForScreenReaders(QWidget* control, const form::Spoken& spoken, QLabel* heading);
 
 // A time label is named by its text; its description, also its tooltip, says what it measures.
 void describeTime(QLabel* label, const QString& description);

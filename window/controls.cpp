@@ -108,31 +108,6 @@ OptionButton::OptionButton(const QString& caption, QWidget* parent)
 
 bool OptionButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
-void OptionButton::keyPressEvent(QKeyEvent* event)
-{
-    int step = 0;
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-        step = -1;
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-        step = 1;
-        break;
-    default:
-        QRadioButton::keyPressEvent(event);
-        return;
-    }
-    const QList<OptionButton*> group
-        = parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly);
-    const qsizetype at = group.indexOf(this);
-    OptionButton* next = group.at((at + step + group.size()) % group.size());
-    next->setFocus(Qt::OtherFocusReason);
-    next->click();
-    event->accept();
-}
-
 TextBox::TextBox(QWidget* parent)
     : QPlainTextEdit(parent)
 {
@@ -210,4 +185,43 @@ std::string StoredList::rowText(int row) const
     if (row < 0 || row >= count())
         return {};
     return rows_[static_cast<std::size_t>(row)];
+}
+// How a list keeps the focus where the user is. Qt tells screen readers that a list's current item
+// moved as if the focus had gone there, so the current item of a list set from the other one moves
+// only while it has the focus (ListBox::setSelectedRow), and catches up with the selection when the
+// list is entered, so that the keyboard goes on from the selected row.
+
+void ListBox::currentToSelection()
+{
+    const int row = selectedRow();
+    if (row >= 0 && row != currentRow())
+        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+void ListBox::focusInEvent(QFocusEvent* event)
+{
+    // Before Qt's own handling, which would make the first row current. A click on a row makes
+    // that row current itself; catching up first would have the old row read out on the way.
+    if (event->reason() != Qt::MouseFocusReason)
+        currentToSelection();
+    QListWidget::focusInEvent(event);
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    // Entered by a click that picked no row (on the scroll bar), the list has not caught up yet.
+    currentToSelection();
+    // Tabbing in makes the first row current without selecting it; the first arrow press then
+    // selects that row instead of skipping past it.
+    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    if (arrow && event->modifiers() == Qt::NoModifier && selectedRow() < 0 && count() > 0) {
+        const int row = currentRow() >= 0 ? currentRow() : 0;
+        // Screen readers hear of a row when it becomes current, not when it becomes selected:
+        // the row made current on entry is made current anew, so that this press is heard.
+        selectionModel()->clearCurrentIndex();
+        setSelectedRow(row);
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }

@@ -60,12 +60,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Focus handling, with what screen readers hear of it: accessibility.cpp.
     void currentToSelection();
 };
 
-// An option button that reacts to a click anywhere on its rectangle, and whose arrow keys choose
-// the neighbouring button of its group, wrapping around.
+// An option button that reacts to a click anywhere on its rectangle. Its arrow keys are the
+// window's (MainForm::eventFilter).
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -73,7 +72,6 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A read-only, multi-line text box that keeps its text exactly as given (CR LF line ends

@@ -5,8 +5,10 @@
 
 #include "accessibility.h"
 #include "design.h"
+#include "look.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include <algorithm>
@@ -20,26 +22,50 @@ namespace {
 constexpr int twipsPerPixel = form::twipsPerInch / 96;
 constexpr int pixels(int twips) { return twips / twipsPerPixel; }
 
-// Fixed light backgrounds keep dark text, so they stay readable under a dark desktop theme.
-void setBackground(QWidget* widget, form::Background background)
+void setColours(QWidget* widget, form::Background background, form::Look::TextColour text)
 {
-    using Kind = form::Background::Kind;
-    if (background.kind == Kind::System)
+    if (background.kind == form::Background::Kind::System && text == form::Look::TextColour::System)
         return;
     QPalette palette = widget->palette();
-    palette.setColor(widget->foregroundRole(), Qt::black);
-    if (background.kind == Kind::Rgb)
+    if (text == form::Look::TextColour::Black)
+        palette.setColor(widget->foregroundRole(), Qt::black);
+    if (background.kind == form::Background::Kind::Rgb)
         palette.setColor(widget->backgroundRole(),
             QColor(background.red(), background.green(), background.blue()));
     widget->setPalette(palette);
-    widget->setAutoFillBackground(background.kind == Kind::Rgb);
+    widget->setAutoFillBackground(background.kind == form::Background::Kind::Rgb);
 }
 
-QLabel* makeLabel(const QString& text, QWidget* parent)
+Qt::Alignment alignment(const form::Look& look)
 {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    return label;
+    using Align = form::Look::Align;
+    return (look.horizontal == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft)
+        | (look.vertical == Align::Centre ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+form::Key keyOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return form::Key::Tab;
+    case Qt::Key_Up:
+        return form::Key::Up;
+    case Qt::Key_Down:
+        return form::Key::Down;
+    case Qt::Key_Left:
+        return form::Key::Left;
+    case Qt::Key_Right:
+        return form::Key::Right;
+    default:
+        return form::Key::Other;
+    }
+}
+
+form::Modifiers modifiersOf(Qt::KeyboardModifiers modifiers)
+{
+    return { modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier),
+        modifiers.testFlag(Qt::AltModifier), modifiers.testFlag(Qt::MetaModifier) };
 }
 
 std::size_t at(form::ControlId id) { return static_cast<std::size_t>(id.index); }
@@ -65,7 +91,7 @@ void MainForm::createControls()
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(pixels(form::window.clientWidth), pixels(form::window.clientHeight));
-    setBackground(this, form::window.background);
+    setColours(this, form::window.background, form::Look::TextColour::Black);
 
     using form::Container;
     using form::Name;
@@ -84,7 +110,8 @@ void MainForm::createControls()
             Text1.at(i)->setText(text);
             break;
         case Name::Label1:
-            control = Label1.at(i) = makeLabel(text, parent);
+            control = Label1.at(i) = new QLabel(text, parent);
+            Label1.at(i)->setAlignment(alignment(form::look(row)));
             break;
         case Name::List1:
             control = List1.at(i) = new ListBox(parent);
@@ -105,24 +132,32 @@ void MainForm::createControls()
             control = Option2.at(i) = new OptionButton(text, parent);
             break;
         case Name::Label2:
-            control = Label2.at(i) = makeLabel(text, parent);
-            Label2.at(i)->setAlignment(Qt::AlignCenter);
+            control = Label2.at(i) = new QLabel(text, parent);
+            Label2.at(i)->setAlignment(alignment(form::look(row)));
             break;
         }
-        if (auto* option = qobject_cast<OptionButton*>(control))
+        if (auto* option = qobject_cast<OptionButton*>(control)) {
             option->setChecked(row.chosen);
+            option->installEventFilter(this); // its arrows are the window's
+        }
         control->setObjectName(QString::fromStdString(form::designName(row)));
         control->setGeometry(
             pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
-        setBackground(control, row.background);
+        setColours(control, row.background, form::look(row).text);
         control->setVisible(row.visible);
-        tabOrder_.append(control);
+        placed_.push_back({ &row, control });
     };
+    placed_.reserve(std::size(form::design) + std::size(form::timeDesign));
     for (const form::ControlRow& row : form::design)
         create(row);
     for (const form::ControlRow& row : form::timeDesign)
         create(row);
-    describeForScreenReaders(*this);
+    for (const Placed& p : placed_) {
+        const form::ControlId id { p.row->name, static_cast<std::int16_t>(p.row->index) };
+        const form::Spoken spoken = form::spoken(id);
+        describeForScreenReaders(p.widget, spoken,
+            spoken.heading ? qobject_cast<QLabel*>(widget(*spoken.heading)) : nullptr);
+    }
 }
 
 void MainForm::connectControls()
@@ -141,61 +176,90 @@ void MainForm::connectControls()
     }
 }
 
-// Tab visits the controls in the design's tab order; a group of option buttons is one stop,
-// entered at its chosen button (at its first while none is chosen). This alone decides where Tab
-// goes: Qt's own handling of radio groups, which moves Qt::TabFocus among a group's buttons as they
-// take the focus, is not consulted, so a button chosen from code is still its group's stop.
-QList<QWidget*> MainForm::tabStops() const
+std::optional<form::ControlId> MainForm::controlOf(const QWidget* widget) const
 {
-    QList<QWidget*> stops;
-    for (QWidget* control : tabOrder_) {
-        if (!control->isVisibleTo(this) || control->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (auto* option = qobject_cast<OptionButton*>(control)) {
-            const auto group
-                = option->parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly);
-            const auto chosen = std::find_if(
-                group.begin(), group.end(), [](const OptionButton* b) { return b->isChecked(); });
-            if (option != (chosen != group.end() ? *chosen : group.first()))
-                continue;
-        }
-        stops.append(control);
+    for (const Placed& p : placed_) {
+        if (p.widget == widget)
+            return form::ControlId { p.row->name, static_cast<std::int16_t>(p.row->index) };
     }
-    return stops;
+    return std::nullopt;
 }
 
+QWidget* MainForm::widget(form::ControlId control) const
+{
+    for (const Placed& p : placed_) {
+        if (p.row->name == control.name && p.row->index == control.index)
+            return p.widget;
+    }
+    return nullptr;
+}
+
+form::Choices MainForm::choices() const
+{
+    const auto chosen = [](const auto& group) {
+        const auto at = std::find_if(
+            group.begin(), group.end(), [](const OptionButton* b) { return b->isChecked(); });
+        return at == group.end() ? -1 : static_cast<int>(at - group.begin());
+    };
+    return { chosen(Option1), chosen(Option2) };
+}
+
+// Qt asks here for Tab and Shift+Tab without Ctrl or Alt. Qt's own handling of radio groups,
+// which moves Qt::TabFocus among a group's buttons as they take the focus, is not consulted, so
+// a button chosen from code is still its group's stop.
 bool MainForm::focusNextPrevChild(bool next)
 {
-    const QList<QWidget*> stops = tabStops();
-    if (stops.isEmpty())
+    form::Modifiers modifiers;
+    modifiers.shift = !next;
+    const form::KeyAction action
+        = form::keyAction(controlOf(focusWidget()), form::Key::Tab, modifiers, choices());
+    if (action.kind != form::KeyAction::Kind::Focus)
         return false;
-    const QWidget* focused = focusWidget();
-    qsizetype at = stops.indexOf(focused);
-    if (at < 0 && focused) {
-        // An option button that is not its group's stop: move on from the group's stop.
-        at = std::find_if(stops.begin(), stops.end(), [focused](const QWidget* stop) {
-            return stop->parentWidget() == focused->parentWidget()
-                && qobject_cast<const OptionButton*>(stop);
-        }) - stops.begin();
-    }
-    const qsizetype count = stops.size();
-    // From outside every stop (nothing focused yet), Tab reaches the first and Shift+Tab the last.
-    if (at < 0 || at == count)
-        at = next ? -1 : count;
-    stops.at(((at + (next ? 1 : -1)) % count + count) % count)
-        ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    widget(action.target)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 
-// The control operations the logic asks for. The stored lists are read, never changed.
+// The arrows on an option button.
+bool MainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const form::KeyAction action = form::keyAction(controlOf(static_cast<QWidget*>(watched)),
+        keyOf(key->key()), modifiersOf(key->modifiers()), choices());
+    switch (action.kind) {
+    case form::KeyAction::Kind::Choose: {
+        auto* button = static_cast<OptionButton*>(widget(action.target));
+        button->setFocus(Qt::OtherFocusReason);
+        button->click();
+        return true;
+    }
+    case form::KeyAction::Kind::Swallow:
+        return true;
+    case form::KeyAction::Kind::None:
+    case form::KeyAction::Kind::Focus: // Tab comes through focusNextPrevChild
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
-ListBox* MainForm::listBox(form::ControlId list) const { return List1.at(at(list)); }
+// The control operations the logic asks for. The stored lists are read, never changed or selected.
 
-void MainForm::clearList(form::ControlId list) { listBox(list)->clear(); }
+ListBox* MainForm::listBox(form::ControlId list) const
+{
+    return list.name == form::Name::List1 ? List1.at(at(list)) : nullptr;
+}
+
+void MainForm::clearList(form::ControlId list)
+{
+    if (ListBox* box = listBox(list))
+        box->clear();
+}
 
 void MainForm::appendRow(form::ControlId list, const std::string& text)
 {
-    listBox(list)->addItem(QString::fromStdString(text));
+    if (ListBox* box = listBox(list))
+        box->addItem(QString::fromStdString(text));
 }
 
 std::int16_t MainForm::rowCount(form::ControlId list) const
@@ -215,12 +279,14 @@ std::string MainForm::rowText(form::ControlId list, std::int16_t row) const
 
 std::int16_t MainForm::selectedRow(form::ControlId list) const
 {
-    return static_cast<std::int16_t>(listBox(list)->selectedRow());
+    const ListBox* box = listBox(list);
+    return static_cast<std::int16_t>(box ? box->selectedRow() : -1);
 }
 
 void MainForm::setSelectedRow(form::ControlId list, std::int16_t row)
 {
-    listBox(list)->setSelectedRow(row);
+    if (ListBox* box = listBox(list))
+        box->setSelectedRow(row);
 }
 
 std::string MainForm::caption(form::ControlId option) const

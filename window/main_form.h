@@ -14,19 +14,24 @@
 // shows both times; a method button calls Option2_Click; a row selected in either list calls
 // List1_Click, which selects the same row in both.
 //
-// Where things are: the controls whose Qt defaults differ from the design are in controls.h; what
-// screen readers hear is in accessibility.cpp. Each control's objectName is its design name
+// Where the keyboard goes, what screen readers hear and how each text looks are the logic's
+// decisions too (form/keyboard.h, form/screen_reader.h, form/look.h); this window only carries
+// them out. The controls whose Qt defaults differ from the design are in controls.h; the mapping
+// to Qt's accessibility is in accessibility.cpp. Each control's objectName is its design name
 // ("Option1(2)", "List1(0)", "Frame2"), so tests, the bench and a debugger find it through Qt
 // (findChild), or through the read-only arrays below.
 
 #include "controls.h"
 #include "form_logic.h"
 #include "invariants.h"
+#include "keyboard.h"
 
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -60,13 +65,18 @@ public:
     const std::array<OptionButton*, 3>& option2() const { return Option2; }
     const std::array<QLabel*, 2>& label2() const { return Label2; }
 
+    // The control of the design that `widget` is, if any.
+    std::optional<form::ControlId> controlOf(const QWidget* widget) const;
+    QWidget* widget(form::ControlId control) const;
+
 protected:
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
     void connectControls();
-    QList<QWidget*> tabStops() const;
+    form::Choices choices() const;
 
     // form::Controls
     void clearList(form::ControlId list) override;
@@ -101,6 +111,10 @@ private:
     // Added to the design: the measured time of the stored side (0) and of the computed side (1).
     std::array<QLabel*, 2> Label2 {};
 
-    QList<QWidget*> tabOrder_; // every control, in the design's tab order
+    struct Placed {
+        const form::ControlRow* row;
+        QWidget* widget;
+    };
+    std::vector<Placed> placed_; // every control, in the design's order, then the time labels
     form::MainFormLogic logic_ { *this };
 };
