@@ -97,7 +97,6 @@ private:
     bool isChosen(form::ControlId option) const override;
     bool isShown(form::ControlId control) const override;
     std::optional<form::ControlId> focused() const override;
-    QWidget* widget(form::ControlId control) const;
 
     // The controls, in the design's arrays and indices; owned by the window.
     std::array<TextBox*, 2> Text1 {};

@@ -12,34 +12,6 @@
 
 using namespace Qt::StringLiterals;
 
-QWidget* MainForm::widget(form::ControlId control) const
-{
-    const auto i = static_cast<std::size_t>(control.index);
-    const auto in
-        = [i](const auto& array) -> QWidget* { return i < array.size() ? array[i] : nullptr; };
-    switch (control.name) {
-    case form::Name::Text1:
-        return in(Text1);
-    case form::Name::Label1:
-        return in(Label1);
-    case form::Name::List1:
-        return in(List1);
-    case form::Name::List2:
-        return in(List2);
-    case form::Name::Frame1:
-        return i == 0 ? Frame1 : nullptr;
-    case form::Name::Frame2:
-        return i == 0 ? Frame2 : nullptr;
-    case form::Name::Option1:
-        return in(Option1);
-    case form::Name::Option2:
-        return in(Option2);
-    case form::Name::Label2:
-        return in(Label2);
-    }
-    return nullptr;
-}
-
 // A text box shows its text with each CR LF as a line break: read back, typing would show.
 std::string MainForm::shownText(form::ControlId control) const
 {
@@ -71,10 +43,5 @@ bool MainForm::isShown(form::ControlId control) const
 std::optional<form::ControlId> MainForm::focused() const
 {
     const QWidget* focus = QApplication::focusWidget();
-    for (const form::ControlRow& row : form::design) {
-        const form::ControlId id { row.name, static_cast<std::int16_t>(row.index) };
-        if (focus && widget(id) == focus)
-            return id;
-    }
-    return std::nullopt;
+    return focus ? controlOf(focus) : std::nullopt;
 }
