@@ -12,6 +12,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -390,6 +391,70 @@ TEST_CASE_FIXTURE(WindowFixture, "the design's colours behind the texts")
         CHECK(pixel(control(Name::Label2, i), 1, 1) == lightBlue);
     // The read-only text box keeps a text box's colours, not a read-only one's grey.
     CHECK(pixel(control(Name::Text1, 0), 4, -4) == GetSysColor(COLOR_WINDOW));
+}
+
+namespace {
+
+// The dark pixels (text) a control shows within `area` of its client area, read back from what
+// the window has drawn, not from the control's contents.
+int darkPixels(HWND hwnd, RECT area)
+{
+    HDC dc = GetDC(hwnd);
+    int dark = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const COLORREF colour = GetPixel(dc, x, y);
+            if (colour != CLR_INVALID
+                && GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 100)
+                ++dark;
+        }
+    }
+    ReleaseDC(hwnd, dc);
+    return dark;
+}
+
+RECT clientArea(HWND hwnd)
+{
+    RECT area;
+    GetClientRect(hwnd, &area);
+    return area;
+}
+
+} // namespace
+
+// The other tests read the lists through messages, so a list that holds its rows but never
+// draws them would pass them: here the pixels must show every row it holds, and none it no
+// longer holds, and each time must show.
+TEST_CASE_FIXTURE(WindowFixture, "an interval click draws both lists' rows and both times")
+{
+    const HWND lists[] = { control(Name::List1, 0), control(Name::List1, 1) };
+    const HWND times[] = { control(Name::Label2, 0), control(Name::Label2, 1) };
+    for (HWND list : lists)
+        CHECK(darkPixels(list, clientArea(list)) == 0);
+
+    // The largest interval first, so that the smallest must draw over its rows.
+    for (const int interval : { 3, 0 }) {
+        CAPTURE(interval);
+        click(control(Name::Option1, interval));
+        for (HWND list : lists) {
+            const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+            const RECT area = clientArea(list);
+            const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+            const int shownRows = std::min(count, static_cast<int>(area.bottom / height));
+            for (int row = 0; row < shownRows; ++row) {
+                CAPTURE(row);
+                RECT item;
+                SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row),
+                    reinterpret_cast<LPARAM>(&item));
+                CHECK(darkPixels(list, item) > 10);
+            }
+            RECT below = area;
+            below.top = shownRows * height;
+            CHECK(darkPixels(list, below) == 0);
+        }
+        for (HWND time : times)
+            CHECK(darkPixels(time, clientArea(time)) > 10);
+    }
 }
 
 namespace {
