@@ -21,10 +21,10 @@ WINDOWS_CONFIGURE = cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=RelWithDeb
 
 all: build
 
-# The program, and its tests where Qt Test is there (qt6-base-dev has it). Installs only what
-# building the program needs: the tools the tests run come with `make test`.
+# The program and its tests. Installs what building them needs (the program's set and doctest's
+# one header): the tools the tests run come with `make test`.
 build:
-	@scripts/install-deps run
+	@scripts/install-deps build
 	$(CONFIGURE)
 	cmake --build $(BUILD) -j $(JOBS)
 

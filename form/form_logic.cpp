@@ -5,12 +5,17 @@
 
 #include "form_texts.h"
 #include "measured_time.h"
+#include "stored_primes.h"
 #include "trial_division.h"
 
 #include <algorithm>
 
 namespace form {
 namespace {
+
+    // One interval button, one stored list and one row of the search's table per interval.
+    static_assert(std::size(texts::intervalCaptions) == primes::storedListCount);
+    static_assert(std::size(texts::intervalCaptions) == primes::intervals.size());
 
     constexpr ControlId List1(std::int16_t i) { return { Name::List1, i }; }
     constexpr ControlId List2(std::int16_t i) { return { Name::List2, i }; }

@@ -40,7 +40,8 @@ std::vector<ControlId> tabStops(Choices chosen);
 // Where the focus is when the window opens: the first Tab stop, the text box.
 ControlId initialFocus();
 
-// With Ctrl, Alt or the logo key held, Tab and the arrows are left to the system and the control.
+// With Ctrl, Alt or the logo key held, Tab and the arrows are not the window's: Tab is left to the
+// focused control, and an arrow on an option button does nothing. Shift only turns Tab back.
 bool leftAlone(Modifiers modifiers);
 
 // What a key pressed on `focused` (nothing: no control has the focus) does in the window.

@@ -6,6 +6,7 @@
 // works, a session driven by real key events alone, and a focus mark that can be seen.
 
 #include "form_fixture.h"
+#include "screen_reader.h"
 
 #include <QAccessible>
 #include <QAccessibleBridge>
@@ -204,64 +205,45 @@ private:
     std::unique_ptr<MainForm> form;
 };
 
+// What the logic says a screen reader hears of each control (form::spoken, tested on its own in
+// tst_form_logic) is what Qt's accessibility reports.
 void TestAccessibility::namesAndRoles_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("spoken");
-    QTest::addColumn<int>("role");
-    QTest::addColumn<QString>("heading"); // the label that labels it, if any
-    QTest::addColumn<bool>("described");
-
-    const int text = QAccessible::EditableText, label = QAccessible::StaticText,
-              list = QAccessible::List, group = QAccessible::Grouping,
-              radio = QAccessible::RadioButton;
-    QTest::newRow("text box") << u"Text1(0)"_s << u"Условие и резултат"_s << text << QString()
-                              << true;
-    QTest::newRow("title") << u"Label1(0)"_s << u"Информатика - брой прости числа в интервал"_s
-                           << label << QString() << false;
-    QTest::newRow("left list, by its heading")
-        << u"List1(0)"_s << u"Директно"_s << list << u"Label1(2)"_s << true;
-    QTest::newRow("right list, by its heading")
-        << u"List1(1)"_s << u"Последователно"_s << list << u"Label1(3)"_s << true;
-    QTest::newRow("interval group, by its heading")
-        << u"Frame1"_s << u"Интервал"_s << group << u"Label1(1)"_s << true;
-    QTest::newRow("method group, by its heading")
-        << u"Frame2"_s << u"Алгоритъм"_s << group << u"Label1(4)"_s << true;
-    const QString intervals[] = { u"1 - 10"_s, u"10 - 100"_s, u"100 - 1000"_s, u"1000 - 10000"_s };
-    for (int i = 0; i < 4; ++i) {
-        QTest::addRow("interval button %d", i)
-            << u"Option1(%1)"_s.arg(i) << intervals[i] << radio << QString() << true;
-    }
-    const QString methods[] = { u"2 - (N-1)"_s, u"2 - (N/2)"_s, u"2 - sqr(N)"_s };
-    for (int i = 0; i < 3; ++i) {
-        QTest::addRow("method button %d", i)
-            << u"Option2(%1)"_s.arg(i) << methods[i] << radio << QString() << true;
+    QTest::addColumn<int>("row"); // in the design table
+    for (std::size_t i = 0; i < std::size(form::design); ++i) {
+        const form::ControlRow& row = form::design[i];
+        if (form::spoken({ row.name, static_cast<std::int16_t>(row.index) }).role
+            != form::Role::None)
+            QTest::newRow(form::designName(row).c_str()) << static_cast<int>(i);
     }
 }
 
 void TestAccessibility::namesAndRoles()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, spoken);
-    QFETCH(int, role);
-    QFETCH(QString, heading);
-    QFETCH(bool, described);
-
-    QAccessibleInterface* iface = accessible(control(*form, name));
-    QCOMPARE(iface->text(QAccessible::Name), spoken);
-    QCOMPARE(iface->role(), static_cast<QAccessible::Role>(role));
+    QFETCH(int, row);
+    const form::ControlRow& design = form::design[row];
+    const form::Spoken spoken
+        = form::spoken({ design.name, static_cast<std::int16_t>(design.index) });
+    QAccessibleInterface* iface
+        = accessible(control(*form, QString::fromStdString(form::designName(design))));
+    QCOMPARE(iface->text(QAccessible::Name), QString::fromStdString(spoken.name));
+    QCOMPARE(iface->text(QAccessible::Description), QString::fromStdString(spoken.description));
     QVERIFY(!iface->state().invisible);
-    const QString description = iface->text(QAccessible::Description);
-    if (described) {
-        // Cyrillic words, not a copy of the name.
-        QVERIFY2(description.contains(QRegularExpression(u"\\p{Cyrillic}{4,}"_s)),
-            qPrintable(description));
-        QVERIFY(description != spoken);
+    const std::pair<form::Role, QAccessible::Role> roles[] = {
+        { form::Role::TextBox, QAccessible::EditableText },
+        { form::Role::List, QAccessible::List },
+        { form::Role::Group, QAccessible::Grouping },
+        { form::Role::OptionButton, QAccessible::RadioButton },
+        { form::Role::Label, QAccessible::StaticText },
+    };
+    for (const auto& [role, qtRole] : roles) {
+        if (role == spoken.role)
+            QCOMPARE(iface->role(), qtRole);
     }
-    if (!heading.isEmpty()) {
+    if (spoken.heading) {
         // The heading says which control it labels ("label for"), so a reader can tie the text
         // the sighted pupil sees to the control.
-        QAccessibleInterface* label = accessible(control(*form, heading));
+        QAccessibleInterface* label = accessible(form->widget(*spoken.heading));
         bool labelled = false;
         for (const auto& [other, relation] : label->relations(QAccessible::Labelled))
             labelled = labelled || other->object() == iface->object();

@@ -8,17 +8,23 @@
 // design table at the window's DPI. A click on an option button reaches the window as BN_CLICKED
 // through its frame, a row chosen in a list as LBN_SELCHANGE; each runs the form's handler
 // (Option1_Click, Option2_Click, List1_Click), which asks for the lists, the text box and the
-// times through the Controls interface implemented here. Besides, the window only gives the
-// design's look, its tab order and arrows, and names for screen readers.
+// times through the Controls interface implemented here. Besides, the window only carries out the
+// logic's decisions on the design's look, the keyboard and what screen readers hear.
+//
+// Where things are: main_window.cpp makes the window and turns its messages into handler calls;
+// layout.cpp builds and places the controls and names them for screen readers; keyboard.cpp
+// moves the focus; colours.cpp paints the designed colours; controls.cpp is form::Controls.
 
 #include "accessibility.h"
 #include "controls.h"
 #include "form_logic.h"
 #include "gdi.h"
 #include "invariants.h"
+#include "keyboard.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 namespace win32 {
@@ -38,6 +44,7 @@ public:
     HWND control(form::Name name, int index) const;
     HWND tooltips() const { return tooltip_; }
     const form::MainFormLogic& logic() const { return logic_; }
+    const Annotations& annotations() const { return annotations_; }
 
     // The window's own keyboard handling of a message taken from the queue (Tab, Shift+Tab and the
     // arrows among option buttons), then the dialog manager's. True if the message was handled
@@ -75,6 +82,7 @@ private:
     static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
+    void registerClasses();
     void createControls();
     void placeControls(UINT dpi);
     void fitClientArea();
@@ -85,10 +93,9 @@ private:
     void command(HWND control, WORD code);
     void intervalClick(std::int16_t index);
 
-    std::vector<HWND> tabStops() const;
-    void moveFocus(bool forward);
+    std::optional<form::ControlId> controlOf(HWND hwnd) const;
+    form::Choices choices() const;
     void focusWithoutChoosing(HWND control);
-    bool stepOption(HWND focused, bool forward);
 
     HINSTANCE instance_;
     HWND window_ = nullptr;

@@ -83,6 +83,7 @@ MainForm::MainForm(QWidget* parent)
     createControls();
     logic_.Form_Load();
     connectControls();
+    widget(form::initialFocus())->setFocus(Qt::OtherFocusReason);
 }
 
 void MainForm::createControls()

@@ -7,6 +7,8 @@
 #define DOCTEST_CONFIG_IMPLEMENT
 #include "window_fixture.h"
 
+#include "screen_reader.h"
+
 #include "../sieve.h"
 
 #include <commctrl.h>
@@ -255,6 +257,11 @@ TEST_CASE_FIXTURE(WindowFixture, "Tab, Shift+Tab and the arrows follow the desig
         CHECK(checked(control(Name::Option2, 0)));
         CHECK(window.logic().methodIndex() == 0);
         key(VK_LEFT);
+        CHECK(window.logic().methodIndex() == 2);
+
+        // With Ctrl held, an arrow does nothing.
+        keyWith(VK_CONTROL, VK_RIGHT);
+        CHECK(GetFocus() == control(Name::Option2, 2));
         CHECK(window.logic().methodIndex() == 2);
     }
 }
@@ -512,39 +519,32 @@ std::string accessibleName(HWND hwnd)
 
 } // namespace
 
-TEST_CASE_FIXTURE(WindowFixture, "screen readers name the lists and groups by their headings")
+TEST_CASE_FIXTURE(WindowFixture, "screen readers hear what the logic says of each control")
 {
     click(control(Name::Option1, 0));
-    const std::string times[] = { text(control(Name::Label2, 0)), text(control(Name::Label2, 1)) };
-    for (const std::string& time : times)
-        REQUIRE_FALSE(time.empty());
-    // As MSAA reports them: Wine's oleacc reads window texts, Windows' the annotations or the
-    // heading before a control.
-    const std::pair<HWND, const char*> named[] = {
-        { control(Name::List1, 0), "Директно" },
-        { control(Name::List1, 1), "Последователно" },
-        { control(Name::Frame1), "Интервал" },
-        { control(Name::Frame2), "Алгоритъм" },
-        { control(Name::Option1, 3), "1000 - 10000" },
-        { control(Name::Option2, 0), "2 - (N-1)" },
-        { control(Name::Label2, 0), times[0].c_str() },
-        { control(Name::Label2, 1), times[1].c_str() },
-    };
-    for (const auto& [hwnd, name] : named) {
-        CAPTURE(name);
-        CHECK(accessibleName(hwnd) == name);
+    for (const form::ControlRow& row : form::design) {
+        const form::ControlId id { row.name, static_cast<std::int16_t>(row.index) };
+        const form::Spoken spoken = form::spoken(id);
+        const HWND hwnd = control(row.name, row.index);
+        CAPTURE(form::designName(row));
+        if (spoken.role == form::Role::None)
+            continue;
+        CHECK(win32::utf8(window.annotations().name(hwnd)) == spoken.name);
+        CHECK(win32::utf8(window.annotations().description(hwnd)) == spoken.description);
+        // As MSAA reports it: Wine's oleacc reads window texts, Windows' the annotations or the
+        // heading before a control. Wine has no way to name the text box, which has a text.
+        if (spoken.role != form::Role::TextBox)
+            CHECK(accessibleName(hwnd) == spoken.name);
+        // Windows names a control with no text of its own by the label just before it in
+        // z-order.
+        if (spoken.heading)
+            CHECK(GetWindow(hwnd, GW_HWNDPREV)
+                == control(spoken.heading->name, spoken.heading->index));
     }
-
-    // Windows names a control with no text of its own by the label just before it in z-order.
-    const std::pair<HWND, HWND> labelled[] = {
-        { control(Name::List1, 0), control(Name::Label1, 2) },
-        { control(Name::List1, 1), control(Name::Label1, 3) },
-        { control(Name::Frame1), control(Name::Label1, 1) },
-        { control(Name::Frame2), control(Name::Label1, 4) },
-    };
-    for (const auto& [labelledControl, heading] : labelled) {
-        CAPTURE(text(heading));
-        CHECK(GetWindow(labelledControl, GW_HWNDPREV) == heading);
+    for (int i = 0; i < 2; ++i) {
+        const HWND time = control(Name::Label2, i);
+        REQUIRE_FALSE(text(time).empty());
+        CHECK(accessibleName(time) == text(time));
     }
 }
 

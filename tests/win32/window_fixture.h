@@ -106,6 +106,19 @@ public:
         send(inputs);
     }
 
+    // A key pressed and released with `modifier` (VK_CONTROL, VK_MENU for Alt) held.
+    void keyWith(WORD modifier, WORD virtualKey)
+    {
+        INPUT inputs[4] {};
+        const WORD keys[] = { modifier, virtualKey, virtualKey, modifier };
+        for (int i = 0; i < 4; ++i) {
+            inputs[i].type = INPUT_KEYBOARD;
+            inputs[i].ki.wVk = keys[i];
+            inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+        }
+        send(inputs);
+    }
+
     void clickRow(HWND list, int row)
     {
         RECT item;

@@ -1,0 +1,438 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The logic's decisions, each tested once, against properties of the design rather than a copy
+// of it: where the keyboard goes, what a screen reader hears, how texts look, and what each
+// measured time covers. No window system.
+
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest.h>
+
+#include "clock.h"
+#include "form_texts.h"
+#include "keyboard.h"
+#include "look.h"
+#include "measured_time.h"
+#include "recording_controls.h"
+#include "screen_reader.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using form::ControlId;
+using form::Key;
+using form::KeyAction;
+using form::Name;
+
+const form::ControlRow& rowOf(ControlId id)
+{
+    for (const form::ControlRow& row : form::design) {
+        if (row.name == id.name && row.index == id.index)
+            return row;
+    }
+    throw std::out_of_range("not in the design");
+}
+
+ControlId idOf(const form::ControlRow& row)
+{
+    return { row.name, static_cast<std::int16_t>(row.index) };
+}
+
+bool same(ControlId a, ControlId b) { return a.name == b.name && a.index == b.index; }
+
+bool isOption(Name name) { return name == Name::Option1 || name == Name::Option2; }
+
+std::string nameOf(ControlId id) { return form::designName(rowOf(id)); }
+
+// Every state of the two groups: none or one button chosen in each.
+std::vector<form::Choices> everyChoice()
+{
+    std::vector<form::Choices> all;
+    for (int interval = -1; interval < 4; ++interval) {
+        for (int method = -1; method < 3; ++method)
+            all.push_back({ interval, method });
+    }
+    return all;
+}
+
+} // namespace
+
+TEST_CASE("every showing control that takes the focus is a stop once, in the design's order")
+{
+    for (const form::Choices chosen : everyChoice()) {
+        CAPTURE(chosen.interval);
+        CAPTURE(chosen.method);
+        const std::vector<ControlId> stops = form::tabStops(chosen);
+        int lastTab = -1;
+        std::set<Name> groupsSeen;
+        for (const ControlId stop : stops) {
+            const form::ControlRow& row = rowOf(stop);
+            CAPTURE(nameOf(stop));
+            CHECK(row.visible);
+            CHECK(row.tabIndex > lastTab);
+            lastTab = row.tabIndex;
+            if (isOption(stop.name)) {
+                CHECK(groupsSeen.insert(stop.name).second); // one stop per group
+                const int inGroup = stop.name == Name::Option1 ? chosen.interval : chosen.method;
+                CHECK(stop.index == (inGroup >= 0 ? inGroup : 0));
+            }
+        }
+        CHECK(groupsSeen.size() == 2);
+        // Every other showing text box and list is a stop; no label, frame or hidden control is.
+        for (const form::ControlRow& row : form::design) {
+            const bool stop = std::any_of(
+                stops.begin(), stops.end(), [&](ControlId s) { return same(s, idOf(row)); });
+            const bool focusable = row.visible
+                && (row.name == Name::Text1 || row.name == Name::List1 || row.name == Name::List2);
+            if (!isOption(row.name))
+                CHECK_MESSAGE(stop == focusable, form::designName(row));
+        }
+    }
+    CHECK(same(form::initialFocus(), { Name::Text1, 0 }));
+}
+
+TEST_CASE("Tab and Shift+Tab go round the stops and back, from anywhere")
+{
+    form::Modifiers shift;
+    shift.shift = true;
+    for (const form::Choices chosen : everyChoice()) {
+        const std::vector<ControlId> stops = form::tabStops(chosen);
+        const std::size_t count = stops.size();
+        CAPTURE(chosen.interval);
+        CAPTURE(chosen.method);
+        for (std::size_t i = 0; i < count; ++i) {
+            const KeyAction forward = form::keyAction(stops[i], Key::Tab, {}, chosen);
+            const KeyAction back = form::keyAction(stops[i], Key::Tab, shift, chosen);
+            CHECK(forward.kind == KeyAction::Kind::Focus);
+            CHECK(same(forward.target, stops[(i + 1) % count]));
+            CHECK(back.kind == KeyAction::Kind::Focus);
+            CHECK(same(back.target, stops[(i + count - 1) % count]));
+        }
+        // With nothing focused, Tab reaches the first stop and Shift+Tab the last.
+        CHECK(same(form::keyAction(std::nullopt, Key::Tab, {}, chosen).target, stops.front()));
+        CHECK(same(form::keyAction(std::nullopt, Key::Tab, shift, chosen).target, stops.back()));
+    }
+    // From a button that is not its group's stop (the focus came with Tab, nothing chosen yet,
+    // then moved within the group), Tab leaves the group as from its stop.
+    const form::Choices none;
+    const KeyAction fromThird = form::keyAction(ControlId { Name::Option1, 2 }, Key::Tab, {}, none);
+    const KeyAction fromStop = form::keyAction(ControlId { Name::Option1, 0 }, Key::Tab, {}, none);
+    CHECK(same(fromThird.target, fromStop.target));
+    CHECK(fromThird.target.name == Name::List1);
+}
+
+TEST_CASE("arrows choose the next or previous button of their group, round the group")
+{
+    for (const Name group : { Name::Option1, Name::Option2 }) {
+        std::vector<ControlId> buttons;
+        for (const form::ControlRow& row : form::design) {
+            if (row.name == group)
+                buttons.push_back(idOf(row));
+        }
+        const std::size_t count = buttons.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            CAPTURE(nameOf(buttons[i]));
+            for (const Key key : { Key::Down, Key::Right }) {
+                const KeyAction next = form::keyAction(buttons[i], key, {}, {});
+                CHECK(next.kind == KeyAction::Kind::Choose);
+                CHECK(same(next.target, buttons[(i + 1) % count]));
+            }
+            for (const Key key : { Key::Up, Key::Left }) {
+                const KeyAction previous = form::keyAction(buttons[i], key, {}, {});
+                CHECK(previous.kind == KeyAction::Kind::Choose);
+                CHECK(same(previous.target, buttons[(i + count - 1) % count]));
+            }
+        }
+    }
+    // Elsewhere the arrows are the control's own: a list moves its row, the text box its caret.
+    for (const ControlId own : { ControlId { Name::List1, 0 }, ControlId { Name::Text1, 0 } }) {
+        CHECK(form::keyAction(own, Key::Down, {}, {}).kind == KeyAction::Kind::None);
+        CHECK(form::keyAction(own, Key::Left, {}, {}).kind == KeyAction::Kind::None);
+    }
+    CHECK(form::keyAction(ControlId { Name::Option1, 0 }, Key::Other, {}, {}).kind
+        == KeyAction::Kind::None);
+}
+
+TEST_CASE("Ctrl, Alt and the logo key leave Tab and the arrows alone; Shift does not")
+{
+    const ControlId option { Name::Option2, 1 };
+    for (int held = 1; held < 8; ++held) {
+        form::Modifiers modifiers;
+        modifiers.control = held & 1;
+        modifiers.alt = held & 2;
+        modifiers.meta = held & 4;
+        CAPTURE(held);
+        CHECK(form::keyAction(option, Key::Tab, modifiers, {}).kind == KeyAction::Kind::None);
+        CHECK(form::keyAction(option, Key::Down, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        CHECK(form::keyAction(ControlId { Name::List1, 1 }, Key::Down, modifiers, {}).kind
+            == KeyAction::Kind::None);
+    }
+    form::Modifiers shift;
+    shift.shift = true;
+    CHECK(form::keyAction(option, Key::Down, shift, {}).kind == KeyAction::Kind::Choose);
+}
+
+TEST_CASE("a screen reader names each list and group by the heading right above it")
+{
+    for (const form::ControlRow& row : form::design) {
+        const form::Spoken spoken = form::spoken(idOf(row));
+        CAPTURE(form::designName(row));
+        if (row.name != Name::List1 && row.name != Name::Frame1 && row.name != Name::Frame2) {
+            CHECK_FALSE(spoken.heading);
+            continue;
+        }
+        // The lowest label above the control's top edge that overlaps it sideways.
+        const form::ControlRow* above = nullptr;
+        for (const form::ControlRow& label : form::design) {
+            const bool overlaps
+                = label.left < row.left + row.width && row.left < label.left + label.width;
+            if (label.name == Name::Label1 && label.top < row.top && overlaps
+                && (!above || label.top > above->top))
+                above = &label;
+        }
+        REQUIRE(above);
+        REQUIRE(spoken.heading);
+        CHECK(same(*spoken.heading, idOf(*above)));
+        CHECK(spoken.name == above->text);
+    }
+}
+
+TEST_CASE("what a screen reader hears: every showing control named and told apart")
+{
+    std::set<std::string> descriptions;
+    for (const form::ControlRow& row : form::design) {
+        const form::Spoken spoken = form::spoken(idOf(row));
+        CAPTURE(form::designName(row));
+        if (!row.visible) {
+            CHECK(spoken.role == form::Role::None);
+            CHECK(spoken.name.empty());
+            CHECK(spoken.description.empty());
+            continue;
+        }
+        CHECK(spoken.role != form::Role::None);
+        CHECK_FALSE(spoken.name.empty());
+        if (row.text && row.name != Name::Text1 && row.name != Name::Frame1
+            && row.name != Name::Frame2)
+            CHECK(spoken.name == row.text); // a caption or a heading is what it says
+        if (form::takesFocus(row) || spoken.role == form::Role::Group) {
+            CHECK_FALSE(spoken.description.empty());
+            CHECK(spoken.description != spoken.name);
+            CHECK(descriptions.insert(spoken.description).second); // no two alike
+        }
+    }
+    for (const form::ControlRow& row : form::timeDesign) {
+        const form::Spoken time = form::spoken(idOf(row));
+        CHECK(time.role == form::Role::Label);
+        CHECK(time.name.empty()); // named by the time it shows
+    }
+}
+
+TEST_CASE("each description speaks of its own control")
+{
+    // Each list's description speaks of the same way as the time under it: stored data on the
+    // left, computed on the right.
+    const std::string left = form::spoken({ Name::List1, 0 }).description;
+    const std::string right = form::spoken({ Name::List1, 1 }).description;
+    const std::string storedWay = "предварително въведен";
+    const std::string computedWay = "изчисл";
+    CHECK(std::string(texts::spoken::storedTimeDescription).find(storedWay) != std::string::npos);
+    CHECK(std::string(texts::spoken::computedTimeBefore).find(computedWay) != std::string::npos);
+    CHECK(left.find(storedWay) != std::string::npos);
+    CHECK(left.find(computedWay) == std::string::npos);
+    CHECK(right.find(computedWay) != std::string::npos);
+    CHECK(right.find(storedWay) == std::string::npos);
+
+    // An interval button's description names both ends of its caption, "от 10 до 100".
+    for (std::int16_t i = 0; i < 4; ++i) {
+        const std::string caption = texts::intervalCaptions[i];
+        const std::string from = caption.substr(0, caption.find(' '));
+        const std::string to = caption.substr(caption.rfind(' ') + 1);
+        CHECK(form::spoken({ Name::Option1, i }).description
+            == "Простите числа от " + from + " до " + to);
+    }
+    // A method button's description names the bound between its caption's brackets.
+    const std::string bounds[] = { "N-1", "N/2", "корен квадратен от N" };
+    for (std::int16_t i = 0; i < 3; ++i) {
+        const std::string description = form::spoken({ Name::Option2, i }).description;
+        CAPTURE(description);
+        CHECK(description.size() > bounds[i].size());
+        CHECK(
+            description.compare(description.size() - bounds[i].size(), bounds[i].size(), bounds[i])
+            == 0);
+    }
+    // The groups: the interval group says the lists fill, the method group when a bound counts.
+    CHECK(form::spoken({ Name::Frame1, 0 }).description.find("интервал") != std::string::npos);
+    CHECK(form::spoken({ Name::Frame2, 0 }).description.find("следващия") != std::string::npos);
+}
+
+TEST_CASE("black text on every designed colour, the system's on the system's; labels centred")
+{
+    const auto check = [](const form::ControlRow& row) {
+        const form::Look look = form::look(row);
+        CAPTURE(form::designName(row));
+        const bool systemColours = row.background.kind == form::Background::Kind::System;
+        CHECK((look.text == form::Look::TextColour::System) == systemColours);
+        const bool label = row.name == Name::Label1 || row.name == Name::Label2;
+        CHECK((look.horizontal == form::Look::Align::Centre) == label);
+    };
+    for (const form::ControlRow& row : form::design)
+        check(row);
+    for (const form::ControlRow& row : form::timeDesign) {
+        check(row);
+        CHECK(form::look(row).vertical == form::Look::Align::Centre);
+    }
+    // Headings hang from their top edge, as the design's labels do.
+    CHECK(form::look(rowOf({ Name::Label1, 2 })).vertical == form::Look::Align::Start);
+}
+
+namespace {
+
+// A clock that moves only when the controls work: each kind of operation costs its own number
+// of ticks, so a measured time tells exactly which operations it covered.
+class TickClock final : public form::Clock {
+public:
+    std::int64_t now() override { return ticks; }
+    std::int64_t resolution() const override { return step; }
+    std::int64_t ticks = 0;
+    std::int64_t step = 1;
+};
+
+// One run of either side is a hundred ticks at least, which a clock of one tick resolves.
+constexpr std::int64_t storedCost = 100; // each operation on List1(0) or on a stored list
+constexpr std::int64_t clearComputedCost = 10'000; // emptying List1(1)
+constexpr std::int64_t appendComputedCost = 1'000'000; // a row appended to List1(1)
+constexpr std::int64_t summaryCost = 1'000'000'000; // reading a caption, replacing the text
+
+// Passes every operation on to a recording front end, and charges its cost to the clock.
+class TimedControls final : public form::Controls {
+public:
+    explicit TimedControls(TickClock& clock)
+        : clock_(clock)
+    {
+    }
+
+    RecordingControls recorded;
+
+private:
+    form::Controls& inner() { return recorded; }
+    const form::Controls& inner() const { return recorded; }
+    void charge(form::ControlId id, std::int64_t computed) const
+    {
+        clock_.ticks += id.name == Name::List1 && id.index == 1 ? computed : storedCost;
+    }
+
+    void clearList(form::ControlId id) override
+    {
+        charge(id, clearComputedCost);
+        inner().clearList(id);
+    }
+    void appendRow(form::ControlId id, const std::string& text) override
+    {
+        charge(id, appendComputedCost);
+        inner().appendRow(id, text);
+    }
+    std::int16_t rowCount(form::ControlId id) const override
+    {
+        charge(id, 0);
+        return inner().rowCount(id);
+    }
+    std::string rowText(form::ControlId id, std::int16_t row) const override
+    {
+        charge(id, 0);
+        return inner().rowText(id, row);
+    }
+    std::int16_t selectedRow(form::ControlId id) const override { return inner().selectedRow(id); }
+    void setSelectedRow(form::ControlId id, std::int16_t row) override
+    {
+        inner().setSelectedRow(id, row);
+    }
+    std::string caption(form::ControlId id) const override
+    {
+        clock_.ticks += summaryCost;
+        return inner().caption(id);
+    }
+    void setText(form::ControlId id, const std::string& text) override
+    {
+        clock_.ticks += summaryCost;
+        inner().setText(id, text);
+    }
+    void showTimes(const std::array<form::TimeText, 2>& times) override
+    {
+        clock_.ticks += summaryCost;
+        inner().showTimes(times);
+    }
+    void announce(const std::string& text) override
+    {
+        clock_.ticks += summaryCost;
+        inner().announce(text);
+    }
+
+    TickClock& clock_;
+};
+
+} // namespace
+
+TEST_CASE("the stored time covers the refill of the left list, the computed time all of the search")
+{
+    TickClock clock;
+    TimedControls controls(clock);
+    form::MainFormLogic logic(controls, clock);
+    logic.Form_Load();
+    for (std::int16_t interval = 0; interval < 4; ++interval) {
+        CAPTURE(interval);
+        logic.Option1_Click(interval);
+        const std::int64_t n = controls.recorded.list1(0).rows.size();
+        const form::Measured& measured = logic.measured();
+        // Emptying the left list, reading the stored list's count, then a read and an append
+        // per row: nothing else, the summary least of all.
+        CHECK(measured.storedNanoseconds == (2 + 2 * n) * storedCost);
+        // Emptying the right list and appending each prime found.
+        CHECK(measured.computedNanoseconds == clearComputedCost + n * appendComputedCost);
+        CHECK(measured.storedRuns == 1);
+        CHECK(measured.computedRuns == 1);
+        // What shows under each list is its own time.
+        const std::array<form::TimeText, 2>& shown = controls.recorded.shownTimes.back();
+        CHECK(shown[0].text
+            == measured::durationText(measured.storedNanoseconds, measured.storedDigits));
+        CHECK(shown[1].text
+            == measured::durationText(measured.computedNanoseconds, measured.computedDigits));
+    }
+}
+
+TEST_CASE("a clock too coarse for one run gets the work again, and shows only what it resolved")
+{
+    TickClock clock;
+    clock.step = 100'000; // far coarser than one run of the stored side, as a browser's clock
+    TimedControls controls(clock);
+    form::MainFormLogic logic(controls, clock);
+    logic.Form_Load();
+    logic.Option1_Click(0);
+    const form::Measured& measured = logic.measured();
+    // One run of each side is far below a step: the runs add up to a hundred steps at least.
+    CHECK(measured.storedRuns * measured.storedNanoseconds >= 100 * clock.step);
+    CHECK(measured.computedRuns * measured.computedNanoseconds >= 100 * clock.step);
+    CHECK(measured.storedRuns >= 10'000);
+    CHECK(measured.storedNanoseconds == 10 * storedCost); // the mean of identical runs is one run
+    CHECK(measured.computedNanoseconds == clearComputedCost + 4 * appendComputedCost);
+    // A hundred steps give two digits, not three.
+    CHECK(measured.storedDigits == 2);
+    CHECK(measured.computedDigits == 2);
+    CHECK(controls.recorded.shownTimes.back()[1].text == "4,0 мс");
+    // Repeated, the work still leaves one copy of each list.
+    CHECK(controls.recorded.list1(0).rows.size() == 4);
+    CHECK(controls.recorded.list1(1).rows.size() == 4);
+}
+
+TEST_CASE("a time shows the digits measured, no more")
+{
+    CHECK(measured::durationText(4010, 2) == "4,0 мкс");
+    CHECK(measured::durationText(4010, 1) == "4 мкс");
+    CHECK(measured::durationText(999'600, 2) == "1,0 мс");
+    CHECK(measured::durationText(1'234'567, 3) == "1,23 мс");
+    CHECK(measured::durationText(850, 2) == "850 нс");
+    CHECK(measured::durationText(96, 1) == "100 нс");
+    CHECK(measured::durationText(7, 1) == "7 нс");
+}

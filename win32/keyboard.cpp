@@ -1,0 +1,110 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The keyboard: the logic decides where Tab and the arrows go (form::keyAction), the window moves
+// the focus and clicks. Handled before the dialog manager sees the key: Wine's does not wrap Tab
+// from the last stop inside a frame (WS_EX_CONTROLPARENT) back to the first stop, and a multi-line
+// EDIT would keep Tab for itself (DLGC_WANTALLKEYS), so the dialog manager would never move on
+// from the text box. The rest (Space on a button, a list's keys) is the dialog manager's.
+
+#include "main_window.h"
+
+#include "window_parts.h"
+
+#include <algorithm>
+
+namespace win32 {
+namespace {
+
+    form::Key keyOf(WPARAM key)
+    {
+        switch (key) {
+        case VK_TAB:
+            return form::Key::Tab;
+        case VK_UP:
+            return form::Key::Up;
+        case VK_DOWN:
+            return form::Key::Down;
+        case VK_LEFT:
+            return form::Key::Left;
+        case VK_RIGHT:
+            return form::Key::Right;
+        default:
+            return form::Key::Other;
+        }
+    }
+
+    bool held(int key) { return GetKeyState(key) < 0; }
+
+} // namespace
+
+std::optional<form::ControlId> MainWindow::controlOf(HWND hwnd) const
+{
+    const Child* child = find(hwnd);
+    if (!child)
+        return std::nullopt;
+    return form::ControlId { child->row->name, static_cast<std::int16_t>(child->row->index) };
+}
+
+form::Choices MainWindow::choices() const
+{
+    const auto chosen = [this](form::Name group) {
+        for (int i = 0;; ++i) {
+            const HWND button = control(group, i);
+            if (!button)
+                return -1;
+            if (isChecked(button))
+                return i;
+        }
+    };
+    return { chosen(form::Name::Option1), chosen(form::Name::Option2) };
+}
+
+bool MainWindow::preTranslate(MSG& message)
+{
+    if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
+        return false;
+    // Alt with a key comes as WM_SYSKEYDOWN, which neither the window nor the dialog manager
+    // takes: Alt with an arrow does nothing, as the logic wants.
+    if (message.message == WM_KEYDOWN) {
+        const form::Modifiers modifiers { held(VK_SHIFT), held(VK_CONTROL), held(VK_MENU),
+            held(VK_LWIN) || held(VK_RWIN) };
+        const form::KeyAction action
+            = form::keyAction(controlOf(GetFocus()), keyOf(message.wParam), modifiers, choices());
+        switch (action.kind) {
+        case form::KeyAction::Kind::Focus:
+            focusWithoutChoosing(require(action.target));
+            return true;
+        case form::KeyAction::Kind::Choose: {
+            // BM_CLICK checks the button and sends BN_CLICKED, as the dialog manager does for an
+            // automatic option button.
+            const HWND next = require(action.target);
+            SetFocus(next);
+            SendMessageW(next, BM_CLICK, 0, 0);
+            return true;
+        }
+        case form::KeyAction::Kind::Swallow:
+            return true;
+        case form::KeyAction::Kind::None:
+            break;
+        }
+    }
+    return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+// Windows' automatic option button chooses itself as it takes the focus unchosen, and tells its
+// parent BN_CLICKED (Wine's does neither). Tab into a group with none chosen, and the window's
+// activation, only move the focus, as in the Linux window: no handler runs and nothing stays
+// chosen.
+void MainWindow::focusWithoutChoosing(HWND control)
+{
+    const Child* child = find(control);
+    const bool unchosenOption = child && isOption(child->row->name) && !isChecked(control);
+    focusing_ = true;
+    SetFocus(control);
+    focusing_ = false;
+    if (unchosenOption && isChecked(control))
+        SendMessageW(control, BM_SETCHECK, BST_UNCHECKED, 0);
+}
+
+} // namespace win32

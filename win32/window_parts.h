@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What the parts of MainWindow (main_window.cpp, layout.cpp, keyboard.cpp, colours.cpp,
+// controls.cpp) share: the window's classes and style, and small conversions.
+
+#include "design.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace win32 {
+
+inline constexpr wchar_t windowClass[] = L"PrimeIntervalsWindow";
+inline constexpr wchar_t frameClass[] = L"PrimeIntervalsFrame";
+inline constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+inline constexpr DWORD windowExStyle = 0;
+inline constexpr int firstControlId = 100; // a child's id: this plus its place in children_
+
+inline int pixels(int twips, UINT dpi)
+{
+    return MulDiv(twips, static_cast<int>(dpi), form::twipsPerInch);
+}
+
+inline COLORREF colourRef(std::uint32_t rgb)
+{
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+inline bool isOption(form::Name name)
+{
+    return name == form::Name::Option1 || name == form::Name::Option2;
+}
+
+inline bool isChecked(HWND button)
+{
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+} // namespace win32
