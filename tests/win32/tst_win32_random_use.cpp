@@ -430,7 +430,11 @@ TEST_CASE_FIXTURE(WindowFixture, "a random user keeps the window's invariants")
     RandomUser user(*this, seed);
     for (int n = 0; n < count; ++n) {
         watchdog.eventStarts();
+        const long droppedBefore = user.dropped_;
         events.push_back(user.act());
+        if (user.dropped_ > droppedBefore)
+            events.back()
+                += " (" + std::to_string(user.dropped_ - droppedBefore) + " inputs dropped)";
         watchdog.eventEnds();
         if (verbose)
             std::fprintf(stderr, "%6d  %s\n", n + 1, events.back().c_str());
