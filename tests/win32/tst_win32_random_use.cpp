@@ -16,6 +16,8 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <mutex>
 #include <random>
 #include <string>
 #include <thread>
@@ -78,7 +80,12 @@ public:
         CloseHandle(answered_);
     }
 
-    void eventStarts() { eventStart_ = GetTickCount64(); }
+    void eventStarts(const std::string& what)
+    {
+        const std::lock_guard lock(mutex_);
+        event_ = what;
+        eventStart_ = GetTickCount64();
+    }
     void eventEnds() { eventStart_ = 0; }
 
     // Whether the window answers a message sent from another thread within five seconds. Its
@@ -112,11 +119,15 @@ private:
             const ULONGLONG started = eventStart_;
             if (started == 0 || GetTickCount64() - started < 60'000)
                 continue;
-            std::fprintf(stderr,
-                "The window has not finished event %zu for a minute. Events of seed %llu:\n",
-                events_.size(), static_cast<unsigned long long>(seed_));
+            const std::lock_guard lock(mutex_);
+            std::fprintf(stderr, "Events of seed %llu:\n", static_cast<unsigned long long>(seed_));
             for (std::size_t e = 0; e < events_.size(); ++e)
                 std::fprintf(stderr, "%6zu  %s\n", e + 1, events_[e].c_str());
+            std::fprintf(stderr,
+                "%6zu  %s\nThe window has not finished event %zu for a minute. Seed %llu: replay "
+                "with RANDOM_USE_SEED=%llu\n",
+                events_.size() + 1, event_.c_str(), events_.size() + 1,
+                static_cast<unsigned long long>(seed_), static_cast<unsigned long long>(seed_));
             std::fflush(stderr);
             TerminateProcess(GetCurrentProcess(), 3);
         }
@@ -130,6 +141,8 @@ private:
     std::atomic<bool> responded_ { false };
     std::atomic<bool> stop_ { false };
     std::atomic<ULONGLONG> eventStart_ { 0 };
+    std::mutex mutex_;
+    std::string event_; // the event that runs, from its start
     std::thread thread_;
 };
 
@@ -142,6 +155,9 @@ public:
         , random_(seed)
     {
     }
+
+    // Told what each event is, as it starts.
+    std::function<void(const std::string&)> starting;
 
     // Performs one random event, waits until the window has done with it, and describes it.
     std::string act()
@@ -178,8 +194,10 @@ private:
     // left to do: what they caused has happened. Wine queues SendInput's events a little later,
     // more so on a busy machine; and the system drops a click that lands where no window takes
     // it (a list's border, say), so a queue left without input for a while is done too.
-    void send(std::vector<INPUT> inputs)
+    void send(std::vector<INPUT> inputs, const std::string& what)
     {
+        if (starting)
+            starting(what);
         const long expected = inputsTaken + static_cast<long>(inputs.size());
         REQUIRE(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT))
             == inputs.size());
@@ -214,7 +232,7 @@ private:
     }
 
     // A left click at a point of `hwnd`'s client area, with Ctrl held if asked.
-    void click(HWND hwnd, POINT at, bool ctrl)
+    void click(HWND hwnd, POINT at, bool ctrl, const std::string& what)
     {
         ClientToScreen(hwnd, &at);
         const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
@@ -235,7 +253,7 @@ private:
         }
         if (ctrl)
             inputs.push_back(keyInput(VK_CONTROL, true));
-        send(inputs);
+        send(inputs, what);
     }
 
     POINT anywhereIn(HWND hwnd)
@@ -259,9 +277,10 @@ private:
         const HWND target = WindowFromPoint(onScreen);
         wchar_t className[64] = L"";
         GetClassNameW(target, className, 64);
-        click(fixture_.window.hwnd(), point, ctrl);
-        return std::string(ctrl ? "Ctrl+" : "") + "click window at " + at(point) + " on "
-            + win32::utf8(className);
+        const std::string what = std::string(ctrl ? "Ctrl+" : "") + "click window at " + at(point)
+            + " on " + win32::utf8(className);
+        click(fixture_.window.hwnd(), point, ctrl, what);
+        return what;
     }
 
     std::string clickOption(Name group, int count)
@@ -270,10 +289,11 @@ private:
         const HWND button = fixture_.control(group, index);
         const POINT point = anywhereIn(button);
         const bool ctrl = chance(20);
-        click(button, point, ctrl);
-        return std::string(ctrl ? "Ctrl+" : "") + "click "
+        const std::string what = std::string(ctrl ? "Ctrl+" : "") + "click "
             + (group == Name::Option1 ? "Option1(" : "Option2(") + std::to_string(index) + ") at "
             + at(point);
+        click(button, point, ctrl, what);
+        return what;
     }
 
     // A row of either list, scrolled into view first as the user would with the scroll bar; in
@@ -287,8 +307,10 @@ private:
         const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
         if (count <= 0) {
             const POINT point = anywhereIn(list);
-            click(list, point, ctrl);
-            return std::string(ctrl ? "Ctrl+" : "") + "click empty " + name + " at " + at(point);
+            const std::string what
+                = std::string(ctrl ? "Ctrl+" : "") + "click empty " + name + " at " + at(point);
+            click(list, point, ctrl, what);
+            return what;
         }
         const int row = pick(count);
         SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
@@ -297,9 +319,10 @@ private:
         SendMessageW(
             list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
         const std::string text = WindowFixture::rows(list)[static_cast<std::size_t>(row)];
-        click(list, { (item.left + item.right) / 2, (item.top + item.bottom) / 2 }, ctrl);
-        return std::string(ctrl ? "Ctrl+" : "") + "click " + name + " row " + std::to_string(row)
-            + " (" + text + ")";
+        const std::string what = std::string(ctrl ? "Ctrl+" : "") + "click " + name + " row "
+            + std::to_string(row) + " (" + text + ")";
+        click(list, { (item.left + item.right) / 2, (item.top + item.bottom) / 2 }, ctrl, what);
+        return what;
     }
 
     std::string pressKey()
@@ -327,9 +350,10 @@ private:
             inputs.push_back(keyInput(VK_CONTROL, true));
         if (shift)
             inputs.push_back(keyInput(VK_SHIFT, true));
-        const std::string on = focusName();
-        send(inputs);
-        return std::string("key ") + (ctrl ? "Ctrl+" : "") + key.name + " on " + on;
+        const std::string what
+            = std::string("key ") + (ctrl ? "Ctrl+" : "") + key.name + " on " + focusName();
+        send(inputs, what);
+        return what;
     }
 
     std::string focusName() const
@@ -350,7 +374,8 @@ private:
     {
         const HWND box = fixture_.control(Name::Text1, 0);
         const POINT point = anywhereIn(box);
-        click(box, point, false);
+        const std::string clicked = "click text box at " + at(point);
+        click(box, point, false, clicked);
         std::string typed;
         std::vector<INPUT> inputs;
         const int count = 1 + pick(8);
@@ -391,8 +416,9 @@ private:
                 typed += key.name;
             }
         }
-        send(inputs);
-        return "click text box at " + at(point) + ", type \"" + typed + "\"";
+        const std::string what = clicked + ", type \"" + typed + "\"";
+        send(inputs, what);
+        return what;
     }
 
     WindowFixture& fixture_;
@@ -428,8 +454,8 @@ TEST_CASE_FIXTURE(WindowFixture, "a random user keeps the window's invariants")
     events.reserve(static_cast<std::size_t>(count));
     Watchdog watchdog(window.hwnd(), events, seed);
     RandomUser user(*this, seed);
+    user.starting = [&watchdog](const std::string& what) { watchdog.eventStarts(what); };
     for (int n = 0; n < count; ++n) {
-        watchdog.eventStarts();
         const long droppedBefore = user.dropped_;
         events.push_back(user.act());
         if (user.dropped_ > droppedBefore)
