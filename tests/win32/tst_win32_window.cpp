@@ -492,8 +492,10 @@ TEST_CASE_FIXTURE(WindowFixture, "an interval click draws both lists' rows and b
             // What shows is what the list holds now, not the rows of the interval before.
             CHECK(shownPixels(list) == paintedPixels(list));
         }
-        for (HWND time : times)
+        for (HWND time : times) {
             CHECK(darkPixels(time, clientArea(time)) > 10);
+            CHECK(shownPixels(time) == paintedPixels(time));
+        }
     }
 }
 
