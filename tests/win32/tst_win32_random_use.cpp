@@ -88,14 +88,14 @@ public:
     }
     void eventEnds() { eventStart_ = 0; }
 
-    // Whether the window answers a message sent from another thread within five seconds. Its
-    // thread is this one: it takes the message while it waits here.
+    // Whether the window answers a message sent from another thread within 20 seconds, time enough
+    // on a busy machine. Its thread is this one: it takes the message while it waits here.
     bool windowResponds()
     {
         SetEvent(request_);
         for (;;) {
             const DWORD woke
-                = MsgWaitForMultipleObjects(1, &answered_, FALSE, 10'000, QS_SENDMESSAGE);
+                = MsgWaitForMultipleObjects(1, &answered_, FALSE, 30'000, QS_SENDMESSAGE);
             if (woke == WAIT_OBJECT_0)
                 return responded_;
             if (woke != WAIT_OBJECT_0 + 1)
@@ -112,7 +112,8 @@ private:
             if (WaitForSingleObject(request_, 1000) == WAIT_OBJECT_0 && !stop_) {
                 DWORD_PTR result = 0;
                 responded_
-                    = SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0;
+                    = SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 20'000, &result)
+                    != 0;
                 SetEvent(answered_);
                 continue;
             }
@@ -201,7 +202,7 @@ private:
         const long expected = inputsTaken + static_cast<long>(inputs.size());
         REQUIRE(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT))
             == inputs.size());
-        const ULONGLONG giveUp = GetTickCount64() + 10'000;
+        const ULONGLONG giveUp = GetTickCount64() + 30'000;
         ULONGLONG emptySince = 0;
         while (inputsTaken < expected && GetTickCount64() < giveUp) {
             drain();
