@@ -263,6 +263,14 @@ void TestMainForm::optionsByKeyboard()
     QCOMPARE(form->methodIndex(), 2);
     QVERIFY(form->option1()[3]->isChecked()); // the interval group is left alone
     QCOMPARE(form->intervalIndex(), 3);
+
+    // With Ctrl, Alt or the logo key held, an arrow neither moves nor chooses, as on Windows.
+    for (const Qt::KeyboardModifier held :
+        { Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier }) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, held);
+        QVERIFY(form->option2()[2]->hasFocus());
+        QCOMPARE(form->methodIndex(), 2);
+    }
 }
 
 void TestMainForm::typingChangesNothing()
