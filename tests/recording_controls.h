@@ -6,18 +6,22 @@
 #include "controls.h"
 #include "design.h"
 #include "form_logic.h"
+#include "invariants.h"
+#include "keyboard.h"
 
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 // A front end with no window: it keeps what the logic asks it to show, built from the same design
 // table as the real windows, and turns a selection set from code into a list click when asked to,
-// as some window systems do.
-class RecordingControls : public form::Controls {
+// as some window systems do. It also keeps what a user's clicks would show: which option buttons
+// are chosen, which controls show, where the focus is.
+class RecordingControls : public form::Controls, public form::Readback {
 public:
     struct List {
         std::vector<std::string> rows;
@@ -34,8 +38,27 @@ public:
             } else if (row.text) {
                 texts[key(row.name, row.index)] = row.text;
             }
+            chosen[key(row.name, row.index)] = row.chosen;
+            shown[key(row.name, row.index)] = row.visible;
         }
+        for (const form::ControlRow& row : form::timeDesign)
+            shown[key(row.name, row.index)] = row.visible;
         logic.Form_Load();
+    }
+
+    // What a user's click on an option button does: chooses it alone in its group, gives it the
+    // focus, then the window raises its click.
+    void clickOption(form::Name group, std::int16_t index)
+    {
+        for (auto& [id, isChosen] : chosen) {
+            if (id.first == static_cast<int>(group))
+                isChosen = id.second == index;
+        }
+        focus = form::ControlId { group, index };
+        if (group == form::Name::Option1)
+            logic.Option1_Click(index);
+        else
+            logic.Option2_Click(index);
     }
 
     // What a user's click on a row does: selects it, then the window raises the list's click.
@@ -48,6 +71,10 @@ public:
     List& list1(std::int16_t i) { return lists[key(form::Name::List1, i)]; }
     List& list2(std::int16_t i) { return lists[key(form::Name::List2, i)]; }
     const std::string& text1(std::int16_t i) { return texts[key(form::Name::Text1, i)]; }
+    // What a control shows, apart from what the logic wrote there (a user's typing, say).
+    std::string& textOf(form::Name name, std::int16_t i) { return texts[key(name, i)]; }
+    bool& chosenOf(form::Name name, std::int16_t i) { return chosen[key(name, i)]; }
+    bool& shownOf(form::Name name, std::int16_t i) { return shown[key(name, i)]; }
 
     form::MainFormLogic logic { *this };
     bool clickOnSelectionFromCode = false;
@@ -56,6 +83,7 @@ public:
     int selectionsSet = 0;
     std::vector<std::array<form::TimeText, 2>> shownTimes;
     std::vector<std::string> announced;
+    std::optional<form::ControlId> focus = form::initialFocus();
 
 private:
     static std::pair<int, int> key(form::Name name, int index)
@@ -115,9 +143,33 @@ private:
     void showTimes(const std::array<form::TimeText, 2>& times) override
     {
         shownTimes.push_back(times);
+        for (std::int16_t i = 0; i < 2; ++i) {
+            texts[key(form::Name::Label2, i)] = times[static_cast<std::size_t>(i)].text;
+            shown[key(form::Name::Label2, i)] = true;
+        }
     }
     void announce(const std::string& text) override { announced.push_back(text); }
 
+    // form::Readback
+    std::string shownText(form::ControlId id) const override
+    {
+        const auto found = texts.find(key(id.name, id.index));
+        return found == texts.end() ? std::string() : found->second;
+    }
+    bool isChosen(form::ControlId id) const override
+    {
+        const auto found = chosen.find(key(id.name, id.index));
+        return found != chosen.end() && found->second;
+    }
+    bool isShown(form::ControlId id) const override
+    {
+        const auto found = shown.find(key(id.name, id.index));
+        return found != shown.end() && found->second;
+    }
+    std::optional<form::ControlId> focused() const override { return focus; }
+
     std::map<std::pair<int, int>, List> lists;
     std::map<std::pair<int, int>, std::string> texts;
+    std::map<std::pair<int, int>, bool> chosen;
+    std::map<std::pair<int, int>, bool> shown;
 };

@@ -19,6 +19,7 @@
 #include "controls.h"
 #include "form_logic.h"
 #include "gdi.h"
+#include "invariants.h"
 #include "keyboard.h"
 
 #include <windows.h>
@@ -28,7 +29,7 @@
 
 namespace win32 {
 
-class MainWindow final : public form::Controls {
+class MainWindow final : public form::Controls, public form::Readback {
 public:
     // Makes the window and its controls at the DPI of the screen it opens on, and runs Form_Load.
     // The window stays hidden until show().
@@ -64,6 +65,12 @@ public:
     void setText(form::ControlId textBox, const std::string& text) override;
     void showTimes(const std::array<form::TimeText, 2>& times) override;
     void announce(const std::string& text) override;
+
+    // form::Readback, for tests: what the controls show (readback.cpp).
+    std::string shownText(form::ControlId control) const override;
+    bool isChosen(form::ControlId option) const override;
+    bool isShown(form::ControlId control) const override;
+    std::optional<form::ControlId> focused() const override;
 
 private:
     struct Child {

@@ -23,6 +23,7 @@
 
 #include "controls.h"
 #include "form_logic.h"
+#include "invariants.h"
 #include "keyboard.h"
 
 #include <QWidget>
@@ -35,7 +36,7 @@
 class QFrame;
 class QLabel;
 
-class MainForm : public QWidget, private form::Controls {
+class MainForm : public QWidget, private form::Controls, private form::Readback {
     Q_OBJECT
 public:
     explicit MainForm(QWidget* parent = nullptr);
@@ -46,6 +47,12 @@ public:
     std::int16_t intervalIndex() const { return logic_.intervalIndex(); }
     std::int16_t methodIndex() const { return logic_.methodIndex(); }
     const form::Measured& measured() const { return logic_.measured(); }
+
+    // What a test reads of the window: the logic's read operations on the controls, and what the
+    // logic never reads (readback.cpp).
+    const form::Controls& controls() const { return *this; }
+    const form::Readback& readback() const { return *this; }
+    const form::MainFormLogic& logic() const { return logic_; }
 
     // The control arrays, read-only, in the design's indices.
     const std::array<TextBox*, 2>& text1() const { return Text1; }
@@ -84,6 +91,12 @@ private:
     void announce(const std::string& text) override;
 
     ListBox* listBox(form::ControlId list) const;
+
+    // form::Readback
+    std::string shownText(form::ControlId control) const override;
+    bool isChosen(form::ControlId option) const override;
+    bool isShown(form::ControlId control) const override;
+    std::optional<form::ControlId> focused() const override;
 
     // The controls, in the design's arrays and indices; owned by the window.
     std::array<TextBox*, 2> Text1 {};

@@ -14,6 +14,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -397,6 +398,105 @@ TEST_CASE_FIXTURE(WindowFixture, "the design's colours behind the texts")
         CHECK(pixel(control(Name::Label2, i), 1, 1) == lightBlue);
     // The read-only text box keeps a text box's colours, not a read-only one's grey.
     CHECK(pixel(control(Name::Text1, 0), 4, -4) == GetSysColor(COLOR_WINDOW));
+}
+
+namespace {
+
+// The dark pixels (text) a control shows within `area` of its client area, read back from what
+// the window has drawn, not from the control's contents.
+int darkPixels(HWND hwnd, RECT area)
+{
+    HDC dc = GetDC(hwnd);
+    int dark = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const COLORREF colour = GetPixel(dc, x, y);
+            if (colour != CLR_INVALID
+                && GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 100)
+                ++dark;
+        }
+    }
+    ReleaseDC(hwnd, dc);
+    return dark;
+}
+
+// A control's client area, 32 bits a pixel: as the screen shows it, or as the control paints it
+// now (WM_PRINTCLIENT), into a bitmap of its own.
+std::vector<DWORD> pixels(HWND hwnd, bool painted)
+{
+    RECT area;
+    GetClientRect(hwnd, &area);
+    HDC screen = GetDC(hwnd);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = area.right;
+    info.bmiHeader.biHeight = -area.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    if (painted)
+        SendMessageW(
+            hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    else
+        BitBlt(memory, 0, 0, area.right, area.bottom, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const DWORD*>(bits);
+    std::vector<DWORD> values(first, first + area.right * area.bottom);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(hwnd, screen);
+    return values;
+}
+std::vector<DWORD> shownPixels(HWND hwnd) { return pixels(hwnd, false); }
+std::vector<DWORD> paintedPixels(HWND hwnd) { return pixels(hwnd, true); }
+
+RECT clientArea(HWND hwnd)
+{
+    RECT area;
+    GetClientRect(hwnd, &area);
+    return area;
+}
+
+} // namespace
+
+// The other tests read the lists through messages, so a list that holds its rows but never
+// draws them would pass them: here the pixels must show every row it holds, and none it no
+// longer holds, and each time must show.
+TEST_CASE_FIXTURE(WindowFixture, "an interval click draws both lists' rows and both times")
+{
+    const HWND lists[] = { control(Name::List1, 0), control(Name::List1, 1) };
+    const HWND times[] = { control(Name::Label2, 0), control(Name::Label2, 1) };
+    for (HWND list : lists)
+        CHECK(darkPixels(list, clientArea(list)) == 0);
+
+    // The largest interval first, so that the smallest must draw over its rows.
+    for (const int interval : { 3, 0 }) {
+        CAPTURE(interval);
+        click(control(Name::Option1, interval));
+        for (HWND list : lists) {
+            const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+            const RECT area = clientArea(list);
+            const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+            const int shownRows = std::min(count, static_cast<int>(area.bottom / height));
+            for (int row = 0; row < shownRows; ++row) {
+                CAPTURE(row);
+                RECT item;
+                SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row),
+                    reinterpret_cast<LPARAM>(&item));
+                CHECK(darkPixels(list, item) > 10);
+            }
+            // What shows is what the list holds now, not the rows of the interval before.
+            CHECK(shownPixels(list) == paintedPixels(list));
+        }
+        for (HWND time : times) {
+            CHECK(darkPixels(time, clientArea(time)) > 10);
+            CHECK(shownPixels(time) == paintedPixels(time));
+        }
+    }
 }
 
 namespace {

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a test reads of the window besides what the logic reads: read from the controls as they
+// show, never from what the logic last wrote.
+
+#include "main_window.h"
+
+#include "wide_text.h"
+
+namespace win32 {
+
+std::string MainWindow::shownText(form::ControlId control) const
+{
+    const HWND hwnd = this->control(control.name, control.index);
+    if (!hwnd)
+        return {};
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return utf8(text);
+}
+
+bool MainWindow::isChosen(form::ControlId option) const
+{
+    const HWND hwnd = control(option.name, option.index);
+    return hwnd && SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool MainWindow::isShown(form::ControlId control) const
+{
+    const HWND hwnd = this->control(control.name, control.index);
+    return hwnd && IsWindowVisible(hwnd);
+}
+
+std::optional<form::ControlId> MainWindow::focused() const
+{
+    const Child* child = find(GetFocus());
+    if (!child)
+        return std::nullopt;
+    return form::ControlId { child->row->name, static_cast<std::int16_t>(child->row->index) };
+}
+
+} // namespace win32

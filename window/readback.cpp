@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a test reads of the window besides what the logic reads: read from the widgets as they
+// show, never from what the logic last wrote.
+
+#include "main_form.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+// A text box shows its text with each CR LF as a line break: read back, typing would show.
+std::string MainForm::shownText(form::ControlId control) const
+{
+    const QWidget* shown = widget(control);
+    QString text;
+    if (const auto* box = qobject_cast<const TextBox*>(shown)) {
+        text = box->toPlainText();
+        text.replace(u"\n"_s, u"\r\n"_s);
+    } else if (const auto* label = qobject_cast<const QLabel*>(shown)) {
+        text = label->text();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(shown)) {
+        text = button->text();
+    }
+    return text.toStdString();
+}
+
+bool MainForm::isChosen(form::ControlId option) const
+{
+    const auto* button = qobject_cast<const QAbstractButton*>(widget(option));
+    return button && button->isChecked();
+}
+
+bool MainForm::isShown(form::ControlId control) const
+{
+    const QWidget* shown = widget(control);
+    return shown && shown->isVisible();
+}
+
+std::optional<form::ControlId> MainForm::focused() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? controlOf(focus) : std::nullopt;
+}
