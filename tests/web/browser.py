@@ -4,10 +4,12 @@
 form/design.h and the texts from form/form_texts.h (the page must show what they say), the
 accessibility tree as a screen reader gets it, and the sieve the primes are checked against."""
 
+import atexit
 import json
 import math
 import os
 import re
+import shutil
 import tempfile
 
 from selenium import webdriver
@@ -30,7 +32,9 @@ def chromium(width=800, height=600, mobile=False):
                      "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1",
                      f"--window-size={width},{height}"):
         options.add_argument(argument)
-    options.add_argument("--user-data-dir=" + tempfile.mkdtemp(prefix="prime-intervals-chromium-"))
+    profile = tempfile.mkdtemp(prefix="prime-intervals-chromium-")
+    atexit.register(shutil.rmtree, profile, True)
+    options.add_argument("--user-data-dir=" + profile)
     options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
     driver = webdriver.Chrome(options=options, service=Service(
         os.environ.get("CHROMEDRIVER", "/usr/bin/chromedriver")))
