@@ -15,6 +15,19 @@ import tempfile
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common import utils
+
+
+class LocalService(Service):
+    """chromedriver reached at 127.0.0.1, not at "localhost", which a minimal Debian root with
+    no /etc/hosts cannot resolve (Selenium 4.8 then gives up after 30 s)."""
+
+    @property
+    def service_url(self):
+        return f"http://127.0.0.1:{self.port}"
+
+    def is_connectable(self):
+        return utils.is_connectable(self.port, "127.0.0.1")
 
 SOURCE = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 PAGE = os.path.abspath(os.environ.get("WEB_PAGE", os.path.join(SOURCE, "build-web",
@@ -36,7 +49,7 @@ def chromium(width=800, height=600, mobile=False):
     atexit.register(shutil.rmtree, profile, True)
     options.add_argument("--user-data-dir=" + profile)
     options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-    driver = webdriver.Chrome(options=options, service=Service(
+    driver = webdriver.Chrome(options=options, service=LocalService(
         os.environ.get("CHROMEDRIVER", "/usr/bin/chromedriver")))
     driver.set_script_timeout(30)
     if mobile:
