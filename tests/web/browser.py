@@ -10,7 +10,10 @@ import math
 import os
 import re
 import shutil
+import socket
+import subprocess
 import tempfile
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
@@ -35,22 +38,65 @@ PAGE = os.path.abspath(os.environ.get("WEB_PAGE", os.path.join(SOURCE, "build-we
 PAGE_URL = "file://" + PAGE
 
 
+def _localhost_resolves():
+    try:
+        socket.getaddrinfo("localhost", None)
+        return True
+    except OSError:
+        return False
+
+
+def _started_chromium(binary, arguments, profile):
+    """Chromium started here, for chromedriver to attach to at 127.0.0.1: chromedriver reaches a
+    browser it starts itself at "localhost", which a minimal Debian root with no /etc/hosts cannot
+    resolve. Returns the process and its DevTools port."""
+    process = subprocess.Popen([binary, *arguments, "--remote-debugging-port=0", "about:blank"],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    port_file = os.path.join(profile, "DevToolsActivePort")
+    for _ in range(300):
+        if os.path.exists(port_file):
+            with open(port_file, encoding="utf-8") as f:
+                port = f.readline().strip()
+            if port:
+                return process, int(port)
+        if process.poll() is not None:
+            break
+        time.sleep(0.1)
+    process.kill()
+    raise RuntimeError("Chromium did not open its DevTools port")
+
+
 def chromium(width=800, height=600, mobile=False):
     """Headless Chromium with a profile of its own and no way out to the network."""
-    options = Options()
-    options.binary_location = os.environ.get("CHROMIUM", "/usr/bin/chromium")
-    for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                     "--disable-background-networking", "--disable-component-update",
-                     "--disable-sync", "--disable-dev-shm-usage", "--force-renderer-accessibility",
-                     "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1",
-                     f"--window-size={width},{height}"):
-        options.add_argument(argument)
+    binary = os.environ.get("CHROMIUM", "/usr/bin/chromium")
     profile = tempfile.mkdtemp(prefix="prime-intervals-chromium-")
     atexit.register(shutil.rmtree, profile, True)
-    options.add_argument("--user-data-dir=" + profile)
+    arguments = ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update",
+                 "--disable-sync", "--disable-dev-shm-usage", "--force-renderer-accessibility",
+                 "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1",
+                 f"--window-size={width},{height}", "--user-data-dir=" + profile]
+    options = Options()
+    process = None
+    if _localhost_resolves():
+        options.binary_location = binary
+        for argument in arguments:
+            options.add_argument(argument)
+    else:
+        process, port = _started_chromium(binary, arguments, profile)
+        atexit.register(process.kill)
+        options.debugger_address = f"127.0.0.1:{port}"
     options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
     driver = webdriver.Chrome(options=options, service=LocalService(
         os.environ.get("CHROMEDRIVER", "/usr/bin/chromedriver")))
+    if process:
+        quit_driver = driver.quit
+
+        def quit_both():
+            quit_driver()
+            process.kill()
+            process.wait()
+        driver.quit = quit_both
     driver.set_script_timeout(30)
     if mobile:
         driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
