@@ -4,15 +4,33 @@
 form/design.h and the texts from form/form_texts.h (the page must show what they say), the
 accessibility tree as a screen reader gets it, and the sieve the primes are checked against."""
 
+import atexit
 import json
 import math
 import os
 import re
+import shutil
+import socket
+import subprocess
 import tempfile
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common import utils
+
+
+class LocalService(Service):
+    """chromedriver reached at 127.0.0.1, not at "localhost", which a minimal Debian root with
+    no /etc/hosts cannot resolve (Selenium 4.8 then gives up after 30 s)."""
+
+    @property
+    def service_url(self):
+        return f"http://127.0.0.1:{self.port}"
+
+    def is_connectable(self):
+        return utils.is_connectable(self.port, "127.0.0.1")
 
 SOURCE = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 PAGE = os.path.abspath(os.environ.get("WEB_PAGE", os.path.join(SOURCE, "build-web",
@@ -20,20 +38,65 @@ PAGE = os.path.abspath(os.environ.get("WEB_PAGE", os.path.join(SOURCE, "build-we
 PAGE_URL = "file://" + PAGE
 
 
+def _localhost_resolves():
+    try:
+        socket.getaddrinfo("localhost", None)
+        return True
+    except OSError:
+        return False
+
+
+def _started_chromium(binary, arguments, profile):
+    """Chromium started here, for chromedriver to attach to at 127.0.0.1: chromedriver reaches a
+    browser it starts itself at "localhost", which a minimal Debian root with no /etc/hosts cannot
+    resolve. Returns the process and its DevTools port."""
+    process = subprocess.Popen([binary, *arguments, "--remote-debugging-port=0", "about:blank"],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    port_file = os.path.join(profile, "DevToolsActivePort")
+    for _ in range(300):
+        if os.path.exists(port_file):
+            with open(port_file, encoding="utf-8") as f:
+                port = f.readline().strip()
+            if port:
+                return process, int(port)
+        if process.poll() is not None:
+            break
+        time.sleep(0.1)
+    process.kill()
+    raise RuntimeError("Chromium did not open its DevTools port")
+
+
 def chromium(width=800, height=600, mobile=False):
     """Headless Chromium with a profile of its own and no way out to the network."""
+    binary = os.environ.get("CHROMIUM", "/usr/bin/chromium")
+    profile = tempfile.mkdtemp(prefix="prime-intervals-chromium-")
+    atexit.register(shutil.rmtree, profile, True)
+    arguments = ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update",
+                 "--disable-sync", "--disable-dev-shm-usage", "--force-renderer-accessibility",
+                 "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1",
+                 f"--window-size={width},{height}", "--user-data-dir=" + profile]
     options = Options()
-    options.binary_location = os.environ.get("CHROMIUM", "/usr/bin/chromium")
-    for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                     "--disable-background-networking", "--disable-component-update",
-                     "--disable-sync", "--disable-dev-shm-usage", "--force-renderer-accessibility",
-                     "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1",
-                     f"--window-size={width},{height}"):
-        options.add_argument(argument)
-    options.add_argument("--user-data-dir=" + tempfile.mkdtemp(prefix="prime-intervals-chromium-"))
+    process = None
+    if _localhost_resolves():
+        options.binary_location = binary
+        for argument in arguments:
+            options.add_argument(argument)
+    else:
+        process, port = _started_chromium(binary, arguments, profile)
+        atexit.register(process.kill)
+        options.debugger_address = f"127.0.0.1:{port}"
     options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-    driver = webdriver.Chrome(options=options, service=Service(
+    driver = webdriver.Chrome(options=options, service=LocalService(
         os.environ.get("CHROMEDRIVER", "/usr/bin/chromedriver")))
+    if process:
+        quit_driver = driver.quit
+
+        def quit_both():
+            quit_driver()
+            process.kill()
+            process.wait()
+        driver.quit = quit_both
     driver.set_script_timeout(30)
     if mobile:
         driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
