@@ -54,7 +54,7 @@ void setFormSize(double width, double height, int background, std::string_view f
     js_set_form_size(width, height, background, font.data(), size(font), points);
 }
 
-void addControl(int control, const ControlSpec& s)
+void addControl(int control, const ControlDescription& s)
 {
     js_add_control(control, s.id.data(), size(s.id), s.kind, s.parent, s.left, s.top, s.width,
         s.height, s.background, s.visible, s.text.data(), size(s.text), s.blackText,

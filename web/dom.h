@@ -15,7 +15,7 @@ namespace dom {
 // How page.js builds one control. `kind` and `role` are form::Name and form::Role as numbers;
 // sizes in CSS pixels at 100 % zoom; `background` 0xRRGGBB, or -1 for the system's colours of
 // the control's kind, or -2 for none of its own.
-struct ControlSpec {
+struct ControlDescription {
     std::string id; // the design's name, "Option1(2)": the element's id
     int kind;
     int parent; // the frame's number, -1 for the window
@@ -34,7 +34,7 @@ struct ControlSpec {
 
 void setTitle(std::string_view title);
 void setFormSize(double width, double height, int background, std::string_view font, double points);
-void addControl(int control, const ControlSpec& spec);
+void addControl(int control, const ControlDescription& described);
 void setText(int control, std::string_view text);
 std::string text(int control);
 // Rows separated by '\n', built into the list in one go.

@@ -81,7 +81,7 @@ WebForm::WebForm()
         if (spoken.heading)
             heading = form::designName(
                 *controls_[static_cast<std::size_t>(number(*spoken.heading))].row);
-        dom::ControlSpec spec {
+        dom::ControlDescription described {
             form::designName(row),
             static_cast<int>(row.name),
             parent,
@@ -103,8 +103,8 @@ WebForm::WebForm()
         };
         // Frames are containers only: their design text ("Frame1") is never shown.
         if (row.name == form::Name::Frame1 || row.name == form::Name::Frame2)
-            spec.text.clear();
-        dom::addControl(static_cast<int>(k), spec);
+            described.text.clear();
+        dom::addControl(static_cast<int>(k), described);
         for (const char* value : form::initialRows(row))
             controls_[k].rows.emplace_back(value);
     }
