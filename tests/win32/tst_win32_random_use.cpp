@@ -34,20 +34,10 @@ constexpr std::uint64_t defaultSeed = 20261208; // any fixed value: the same use
 // bar's, while its button is down): the hook sees every one.
 std::atomic<long> inputsTaken { 0 };
 
-bool isInput(UINT message)
-{
-    return (message >= WM_KEYFIRST && message <= WM_KEYLAST && message != WM_CHAR
-               && message != WM_SYSCHAR && message != WM_DEADCHAR && message != WM_SYSDEADCHAR
-               && message != WM_UNICHAR)
-        || (message >= WM_LBUTTONDOWN && message <= WM_MOUSELAST && message != WM_MOUSEWHEEL
-            && message != WM_MOUSEHWHEEL)
-        || (message >= WM_NCLBUTTONDOWN && message <= WM_NCMBUTTONDBLCLK);
-}
-
 LRESULT CALLBACK countInput(int code, WPARAM removed, LPARAM message)
 {
     if (code == HC_ACTION && removed == PM_REMOVE
-        && isInput(reinterpret_cast<MSG*>(message)->message))
+        && WindowFixture::isInput(reinterpret_cast<MSG*>(message)->message))
         ++inputsTaken;
     return CallNextHookEx(nullptr, code, removed, message);
 }
@@ -485,15 +475,4 @@ TEST_CASE_FIXTURE(WindowFixture, "a random user keeps the window's invariants")
     UnhookWindowsHookEx(hook);
 }
 
-// -municode: the entry point is wmain. doctest takes its arguments as UTF-8.
-int wmain(int argc, wchar_t** argv)
-{
-    std::vector<std::string> arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.push_back(win32::utf8(argv[i]));
-    std::vector<const char*> pointers;
-    for (const std::string& argument : arguments)
-        pointers.push_back(argument.c_str());
-    doctest::Context context(argc, pointers.data());
-    return context.run();
-}
+int wmain(int argc, wchar_t** argv) { return runDoctest(argc, argv); }

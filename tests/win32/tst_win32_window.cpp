@@ -550,15 +550,4 @@ TEST_CASE_FIXTURE(WindowFixture, "screen readers hear what the logic says of eac
     }
 }
 
-// -municode: the entry point is wmain. doctest takes its arguments as UTF-8.
-int wmain(int argc, wchar_t** argv)
-{
-    std::vector<std::string> arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.push_back(win32::utf8(argv[i]));
-    std::vector<const char*> pointers;
-    for (const std::string& argument : arguments)
-        pointers.push_back(argument.c_str());
-    doctest::Context context(argc, pointers.data());
-    return context.run();
-}
+int wmain(int argc, wchar_t** argv) { return runDoctest(argc, argv); }

@@ -162,7 +162,6 @@ public:
 
     win32::MainWindow window;
 
-private:
     // A button or key going down or up, as SendInput delivers it.
     static bool isInput(UINT message)
     {
@@ -174,6 +173,7 @@ private:
             || (message >= WM_NCLBUTTONDOWN && message <= WM_NCMBUTTONDBLCLK);
     }
 
+private:
     // Wine delivers SendInput's events a little later, more so on a busy machine: wait until
     // each has come through the queue, then for what they caused.
     template <typename Inputs> void send(Inputs& inputs)
@@ -189,3 +189,16 @@ private:
 
     long inputsSeen_ = 0;
 };
+
+// -municode: the entry point of each test program is wmain. doctest takes its arguments as UTF-8.
+inline int runDoctest(int argc, wchar_t** argv)
+{
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.push_back(win32::utf8(argv[i]));
+    std::vector<const char*> pointers;
+    for (const std::string& argument : arguments)
+        pointers.push_back(argument.c_str());
+    doctest::Context context(argc, pointers.data());
+    return context.run();
+}
