@@ -6,9 +6,13 @@
   make_page.py font SOURCE.ttf COPYRIGHT OUT.woff2
       The Cyrillic and Latin subset of a Liberation Serif of Debian's, renamed as the font's
       licence asks of a modified font, and the licence text beside it (OUT.woff2.txt).
-  make_page.py page TEMPLATE STYLE SCRIPT VERSION OUT.html [FONT.woff2]
+  make_page.py page TEMPLATE STYLE SCRIPT ICON.svg VERSION OUT.html [FONT.woff2]
       The one HTML file: style and script inline, the WebAssembly inside the script, the font
-      inside the style, and a Content-Security-Policy that lets nothing else in.
+      inside the style, the program's icon inside the page, and a Content-Security-Policy that
+      lets nothing else in.
+
+The same inputs give the same bytes: the subset keeps the time stamp of the font it is cut from,
+not the time it is cut.
 """
 
 import base64
@@ -33,7 +37,7 @@ def font(source, copyright_file, out):
     options.desubroutinize = True
     options.name_IDs = [0, 1, 2, 3, 4, 5, 6, 13, 14]
     options.notdef_outline = True
-    tt = TTFont(source)
+    tt = TTFont(source, recalcTimestamp=False)
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=UNICODES)
     subsetter.subset(tt)
@@ -51,6 +55,8 @@ def font(source, copyright_file, out):
     text = []
     keep = False
     for line in open(copyright_file, encoding="utf-8"):
+        if line.startswith("Files:") and text:
+            break  # the next stanza: Debian's packaging, under another licence
         if line.startswith("Copyright:") or line.startswith("License: SIL-OFL-1.1"):
             keep = True
             text.append(line.split(":", 1)[1].strip() if ":" in line[:12] else line.strip())
@@ -62,16 +68,21 @@ def font(source, copyright_file, out):
     notice = ("The font " + FAMILY + " in this page is a subset (Latin and Cyrillic) of "
               "Liberation Serif Regular, renamed because Liberation is a Reserved Font Name. "
               "It is licensed under the SIL Open Font License 1.1:\n\n" + "\n".join(text) + "\n")
+    # Debian's copy of the licence lost the two dashes of one sentence to "?"; the licence has
+    # "substituting -- in part or in whole -- any of the components".
+    notice = notice.replace("substituting ? in part or in whole ?",
+                            "substituting -- in part or in whole --")
     with open(out + ".txt", "w", encoding="utf-8") as f:
-        f.write(notice.replace("--", "- -"))  # safe inside an HTML comment
+        f.write(notice)
 
 
 def sha256(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
-def page(template, style_file, script_file, version, out, font_file=None):
+def page(template, style_file, script_file, icon_file, version, out, font_file=None):
     html = open(template, encoding="utf-8").read()
+    icon = "data:image/svg+xml;base64," + base64.b64encode(open(icon_file, "rb").read()).decode()
     style = open(style_file, encoding="utf-8").read()
     script = open(script_file, encoding="utf-8").read()
     notice = ""
@@ -82,20 +93,26 @@ def page(template, style_file, script_file, version, out, font_file=None):
         notice = "\n\n" + open(font_file + ".txt", encoding="utf-8").read()
     if "</script" in script.lower() or "</style" in style.lower():
         sys.exit("make_page.py: the script or the style would end its element early")
+    # An HTML comment holds anything but these.
+    if any(end in notice for end in ("-->", "--!>", "<!--")):
+        sys.exit("make_page.py: the font's licence would end the page's comment early")
     # Nothing but the page itself: its own script and style (by their hashes), the WebAssembly
     # compiled from the bytes in that script, which emscripten's loader may read through fetch()
-    # from a data: address (Debian 12's does; Debian 13's decodes it directly), and the font from
-    # the data: address in the style. A data: address holds its content: it reaches no server.
+    # from a data: address (Debian 12's does; Debian 13's decodes it directly), the font from the
+    # data: address in the style, and the icon from its own, which keeps the browser from asking
+    # a server for /favicon.ico. A data: address holds its content: it reaches no server.
     csp = "; ".join([
         "default-src 'none'",
         "script-src " + sha256(script) + " 'wasm-unsafe-eval'",
         "style-src " + sha256(style),
         "connect-src data:",
         "font-src data:",
+        "img-src data:",
         "base-uri 'none'",
         "form-action 'none'",
     ])
     for key, value in (("@VERSION@", version), ("@FONT_NOTICE@", notice), ("@CSP@", csp),
+                       ("@ICON@", icon),
                        ("@STYLE@", style), ("@SCRIPT@", script)):
         html = html.replace(key, value, 1)
     with open(out, "w", encoding="utf-8") as f:
@@ -105,7 +122,7 @@ def page(template, style_file, script_file, version, out, font_file=None):
 if __name__ == "__main__":
     if len(sys.argv) == 5 and sys.argv[1] == "font":
         font(*sys.argv[2:])
-    elif len(sys.argv) in (7, 8) and sys.argv[1] == "page":
+    elif len(sys.argv) in (8, 9) and sys.argv[1] == "page":
         page(*sys.argv[2:])
     else:
         sys.exit(__doc__)

@@ -32,8 +32,8 @@ var Page = {
             HEAPU8.set(bytes, buffer);
         return bytes.length;
     },
-    // A length in design pixels, scaled with the form (page.css: --u).
-    px: function (n) { return 'calc(var(--u) * ' + n + ')'; },
+    // A length in design pixels, scaled with the form as --u is (page.css), in one step.
+    px: function (n) { return 'min(' + n + 'px, 100vw * ' + n + ' / var(--form-width))'; },
     colour: function (rgb) { return '#' + ('00000' + rgb.toString(16)).slice(-6); },
 
     setTitle: function (title) { document.title = title; },
@@ -282,12 +282,14 @@ var Page = {
 
     // Tab, Shift+Tab and the arrows, as the form decides (form::keyAction).
     keydown: function (event) {
-        if (!(event.key in Keys))
+        // WebKitGTK names Shift+Tab by its code alone (GTK's ISO_Left_Tab has no key name).
+        var key = event.key === 'Unidentified' && event.code === 'Tab' ? 'Tab' : event.key;
+        if (!(key in Keys))
             return;
         var focused = document.activeElement;
         var k = focused && focused.dataset && focused.dataset.control !== undefined
             ? Number(focused.dataset.control) : -1;
-        if (Module['_web_key_pressed'](k, Keys[event.key], event.shiftKey, event.ctrlKey,
+        if (Module['_web_key_pressed'](k, Keys[key], event.shiftKey, event.ctrlKey,
                 event.altKey, event.metaKey)) {
             event.preventDefault();
             event.stopPropagation();

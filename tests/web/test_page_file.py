@@ -1,0 +1,72 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The prime-intervals authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The page as a file, in no browser: its size, the licence of the font it carries, and that the
+same sources make the same bytes."""
+
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+import browser  # noqa: E402
+
+MAKE_PAGE = os.path.join(browser.SOURCE, "web", "make_page.py")
+
+
+class PageFileTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        with open(browser.PAGE, encoding="utf-8") as f:
+            cls.page = f.read()
+
+    def test_size(self):
+        size = len(self.page.encode())
+        font = sum(len(m) for m in re.findall(r"url\(data:font/[^)]*\)", self.page))
+        self.assertGreater(font, 10000, "the page carries its font")
+        self.assertLessEqual(size, 250 * 1024)
+        self.assertLessEqual(size - font, 200 * 1024)
+
+    def test_font_licence_as_written(self):
+        comment = " ".join(self.page[self.page.index("<!--"):self.page.index("-->")].split())
+        self.assertIn("SIL Open Font License", comment)
+        self.assertIn("or substituting -- in part or in whole -- any of the components", comment)
+        self.assertNotIn("?", comment, "a character of the licence lost")
+        self.assertNotIn("debian.org", comment, "Debian's packagers hold no copyright in the font")
+
+    def test_same_sources_same_bytes(self):
+        """The font subset and the page, made twice, a second apart: the subset's time stamp
+        is the source font's, not the clock's."""
+        font = os.environ.get("WEB_FONT_SOURCE")
+        licence = os.environ.get("WEB_FONT_COPYRIGHT")
+        script = os.environ.get("WEB_SCRIPT")
+        if not (font and licence and script):
+            self.skipTest("WEB_FONT_SOURCE, WEB_FONT_COPYRIGHT and WEB_SCRIPT name the inputs")
+        made = []
+        with tempfile.TemporaryDirectory() as folder:
+            for n in range(2):
+                if n:
+                    time.sleep(1.1)
+                subset = os.path.join(folder, f"serif-{n}.woff2")
+                out = os.path.join(folder, f"page-{n}.html")
+                subprocess.run([sys.executable, MAKE_PAGE, "font", font, licence, subset],
+                               check=True)
+                web = os.path.join(browser.SOURCE, "web")
+                subprocess.run([sys.executable, MAKE_PAGE, "page",
+                                os.path.join(web, "page.html"), os.path.join(web, "page.css"),
+                                script,
+                                os.path.join(browser.SOURCE, "packaging", "icons",
+                                             "prime-intervals.svg"),
+                                "0", out, subset], check=True)
+                with open(subset, "rb") as f, open(out, "rb") as g:
+                    made.append((f.read(), g.read()))
+        self.assertEqual(made[0][0], made[1][0], "the font subset")
+        self.assertEqual(made[0][1], made[1][1], "the page")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
