@@ -93,10 +93,10 @@ var Page = {
             focusable.type = 'radio';
             focusable.name = c.kind === Kind.Option1 ? 'Option1' : 'Option2';
             focusable.checked = c.chosen;
-            Page.optionEvents(k, focusable);
             text = document.createElement('span');
             text.textContent = c.text;
             box.append(focusable, text);
+            Page.optionEvents(k, focusable, box);
             break;
         default: // Label1, Label2
             box = document.createElement('div');
@@ -204,7 +204,17 @@ var Page = {
 
     // A click on a radio button runs its handler, also on the chosen one, as on the desktop.
     // Space on the chosen button clicks it there too, where Chromium raises no click.
-    optionEvents: function (k, input) {
+    optionEvents: function (k, input, label) {
+        // Firefox does not pass a click with Ctrl, Shift, Alt or the logo key from a label to its
+        // button: such a click chooses the button here, as a plain one does, in every engine.
+        label.addEventListener('click', function (event) {
+            if (event.target === input
+                || !(event.ctrlKey || event.shiftKey || event.altKey || event.metaKey))
+                return;
+            event.preventDefault();
+            input.focus();
+            input.click();
+        });
         var clicked = false;
         input.addEventListener('click', function () {
             clicked = true;

@@ -11,6 +11,7 @@ returning None, and the tests check what can be checked."""
 
 import atexit
 import base64
+import glob
 import json
 import os
 import shutil
@@ -477,7 +478,6 @@ class WebKit(Browser):
     """WebKitGTK's MiniBrowser, driven by WebKitWebDriver, on an Xvfb display of its own."""
 
     name = "webkit"
-    MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 
     def __init__(self, width=800, height=600):
         from selenium import webdriver
@@ -493,7 +493,9 @@ class WebKit(Browser):
             display = ":" + f.readline().strip()
         os.environ["DISPLAY"] = display
         options = Options()
-        options.binary_location = os.environ.get("MINIBROWSER", self.MINIBROWSER)
+        options.binary_location = os.environ.get("MINIBROWSER") or next(iter(sorted(
+            glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser")
+            + glob.glob("/usr/lib/*/webkitgtk-6.0/MiniBrowser"))), "MiniBrowser")
         options.add_argument("--automation")
         options.add_argument("--private")
         # The driver started here and reached at 127.0.0.1: Selenium's own service for it

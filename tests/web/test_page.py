@@ -207,6 +207,10 @@ class PageTest(unittest.TestCase):
         self.assert_interval_shown(3, 1)
         self.click("Option1(3)", offset=(60, 0))  # the right of its coloured rectangle
         self.assert_interval_shown(3, 2)
+        # With Ctrl held too, as on the desktop (Firefox leaves such a click on a label alone).
+        self.page.click("Option1(1)-box", (40, 0), (Keys.CONTROL,))
+        self.assertEqual(self.focused(), "Option1(1)")
+        self.assert_interval_shown(1, 2)
 
     def test_times_are_measured_honestly(self):
         """The browser's clock moves in coarse steps (100 µs in Chromium without cross-origin

@@ -44,8 +44,8 @@ class PageFileTest(unittest.TestCase):
         font = os.environ.get("WEB_FONT_SOURCE")
         licence = os.environ.get("WEB_FONT_COPYRIGHT")
         script = os.environ.get("WEB_SCRIPT")
-        if not (font and licence and script):
-            self.skipTest("WEB_FONT_SOURCE, WEB_FONT_COPYRIGHT and WEB_SCRIPT name the inputs")
+        self.assertTrue(font and licence and script,
+                        "WEB_FONT_SOURCE, WEB_FONT_COPYRIGHT and WEB_SCRIPT name the inputs")
         made = []
         with tempfile.TemporaryDirectory() as folder:
             for n in range(2):

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The prime-intervals authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A seeded random user of the page in headless Chromium, through the browser's real input:
+"""A seeded random user of the page, in the browser engine named by WEB_ENGINE (engines.py),
+through the browser's real input:
 clicks anywhere in the form, on every option (with and without Ctrl) and on list rows; Tab,
 Shift+Tab, arrows, Space, Home, End, Page Up and Page Down, some with Ctrl; typing into the text
 box. After every event, what must hold of the window whatever the user did, read from what the
@@ -14,7 +15,8 @@ page shows:
 - the times show once an interval is chosen, and the hidden controls stay hidden;
 - the focus is on a shown control that takes it.
 The seed is fixed and printed; RANDOM_USE_SEED and RANDOM_USE_EVENTS run another user or a
-longer one. A failure prints the events that led to it."""
+longer one (300 events in Chromium, 150 in Firefox and in WebKit, whose drivers answer more
+slowly). A failure prints the events that led to it."""
 
 import os
 import random
@@ -22,15 +24,15 @@ import re
 import sys
 import unittest
 
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 sys.path.insert(0, os.path.dirname(__file__))
 import browser  # noqa: E402
+import engines  # noqa: E402
 from browser import TEXTS  # noqa: E402
 
 SEED = int(os.environ.get("RANDOM_USE_SEED", "20261208"))
-EVENTS = int(os.environ.get("RANDOM_USE_EVENTS", "300"))
+EVENTS = int(os.environ.get("RANDOM_USE_EVENTS", "300" if engines.ENGINE == "chromium" else "150"))
 TIME = re.compile(r"^[1-9]\d{0,2}(,\d{1,2})? (нс|мкс|мс|с)$")
 PRIMES = [[str(p) for p in browser.sieve_primes(*interval)] for interval in browser.INTERVALS]
 TASK = TEXTS["taskStatement"].replace("\r\n", "\n")
@@ -98,56 +100,49 @@ def broken(state):
 
 
 class RandomUser:
-    def __init__(self, driver, seed):
-        self.driver = driver
+    def __init__(self, page, seed):
+        self.page = page
         self.random = random.Random(seed)
 
-    def el(self, element_id):
-        return self.driver.find_element("id", element_id)
+    def size(self, element_id):
+        return self.page.rect(element_id)[2:]
 
     def chance(self, percent):
         return self.random.randrange(100) < percent
 
-    def click_at(self, element, dx, dy, ctrl=False):
-        actions = ActionChains(self.driver)
-        if ctrl:
-            actions.key_down(Keys.CONTROL)
-        actions.move_to_element_with_offset(element, dx, dy).click()
-        if ctrl:
-            actions.key_up(Keys.CONTROL)
-        actions.perform()
+    def click_at(self, element_id, dx, dy, ctrl=False):
+        self.page.click(element_id, (dx, dy), (Keys.CONTROL,) if ctrl else ())
 
     def act(self):
         kind = self.random.randrange(100)
         ctrl = self.chance(20)
         prefix = "Ctrl+" if ctrl else ""
         if kind < 12:
-            form = self.el("MainForm")
-            width, height = form.size["width"], form.size["height"]
+            width, height = self.size("MainForm")
             dx = self.random.randrange(int(width)) - int(width) // 2
             dy = self.random.randrange(int(height)) - int(height) // 2
-            self.click_at(form, dx, dy, ctrl)
+            self.click_at("MainForm", dx, dy, ctrl)
             return f"{prefix}click at {dx:+d},{dy:+d} from the form's centre"
         if kind < 30:
             group, count = ("Option1", 4) if self.chance(50) else ("Option2", 3)
             target = f"{group}({self.random.randrange(count)})"
-            box = self.el(target + "-box")
-            dx = self.random.randrange(int(box.size["width"])) - int(box.size["width"]) // 2
-            self.click_at(box, dx, 0, ctrl)
+            width = int(self.size(target + "-box")[0])
+            dx = self.random.randrange(width) - width // 2
+            self.click_at(target + "-box", dx, 0, ctrl)
             return f"{prefix}click on {target}"
         if kind < 50:
             list_id = f"List1({self.random.randrange(2)})"
-            visible = self.driver.execute_script("""
+            visible = self.page.run("""
                 const list = document.getElementById(arguments[0]);
                 const box = list.getBoundingClientRect();
                 return Array.from(list.children).flatMap((o, i) => {
                     const r = o.getBoundingClientRect();
                     return r.top >= box.top && r.bottom <= box.bottom ? [i] : []; });""", list_id)
             if not visible:
-                self.click_at(self.el(list_id), 0, 0, ctrl)
+                self.click_at(list_id, 0, 0, ctrl)
                 return f"{prefix}click in the empty {list_id}"
             row = self.random.choice(visible)
-            self.click_at(self.el(f"{list_id}-{row}"), 0, 0, ctrl)
+            self.click_at(f"{list_id}-{row}", 0, 0, ctrl)
             return f"{prefix}click on row {row} of {list_id}"
         if kind < 92:
             keys = [("Tab", Keys.TAB), ("Up", Keys.UP), ("Down", Keys.DOWN), ("Left", Keys.LEFT),
@@ -155,39 +150,34 @@ class RandomUser:
                     ("End", Keys.END), ("PageUp", Keys.PAGE_UP), ("PageDown", Keys.PAGE_DOWN)]
             name, key = self.random.choice(keys)
             shift = name == "Tab" and self.chance(50)
-            actions = ActionChains(self.driver)
-            held = [k for k, on in ((Keys.CONTROL, ctrl), (Keys.SHIFT, shift)) if on]
-            for k in held:
-                actions.key_down(k)
-            actions.send_keys(key)
-            for k in reversed(held):
-                actions.key_up(k)
-            actions.perform()
+            held = tuple(k for k, on in ((Keys.CONTROL, ctrl), (Keys.SHIFT, shift)) if on)
+            self.page.keys(held + (key,))
             return ("Shift+" if shift else "") + prefix + name
-        self.click_at(self.el("Text1(0)"), 0, 0)
+        self.click_at("Text1(0)", 0, 0)
         text = "".join(self.random.choice("абв xyz19\n") for _ in range(4))
-        ActionChains(self.driver).send_keys(text).perform()
+        self.page.keys(*text.replace("\n", Keys.ENTER))
         return f"type {text!r} into the text box"
 
 
 class RandomUseTest(unittest.TestCase):
     def test_random_user(self):
-        print(f"random user: seed {SEED}, {EVENTS} events", file=sys.stderr)
-        driver = browser.chromium()
+        page = engines.start()
+        print(f"random user in {page.name} {page.version}: seed {SEED}, {EVENTS} events",
+              file=sys.stderr)
         try:
-            browser.open_page(driver)
-            user = RandomUser(driver, SEED)
+            page.open()
+            user = RandomUser(page, SEED)
             done = []
-            problem = broken(driver.execute_script(STATE))
+            problem = broken(page.run(STATE))
             self.assertIsNone(problem, "when the page opens")
             for n in range(EVENTS):
                 done.append(user.act())
-                problem = broken(driver.execute_script(STATE))
+                problem = broken(page.run(STATE))
                 if problem:
                     self.fail(f"seed {SEED}, after event {n + 1}: {problem}\nthe events:\n  "
                               + "\n  ".join(done))
         finally:
-            driver.quit()
+            page.quit()
 
 
 if __name__ == "__main__":
