@@ -91,7 +91,8 @@ web:
 	@ls -l $(WEB_BUILD)/prime-intervals.html
 
 # The page, and the logic's doctest suite compiled to WebAssembly as the page is, run under
-# Node.js. Part of `make test`, whose Linux build then drives the page in Chromium (tests/web/).
+# Node.js. Part of `make test`, whose Linux build then drives the page in Chromium, Firefox and
+# WebKit (tests/web/).
 test-web:
 	@scripts/install-deps test
 	$(WEB_ENV) $(WEB_CONFIGURE) -DBUILD_TESTING=ON
@@ -99,7 +100,7 @@ test-web:
 	ctest --test-dir $(WEB_BUILD) --output-on-failure --no-tests=error -j $(JOBS)
 
 # The benchmarks, in a Release build: prints the table and the targets, draws docs/bench.png; then
-# the page of `make web` in headless Chromium against the same run's native figures.
+# the page of `make web` in each browser engine against the same run's native figures.
 bench:
 	@scripts/install-deps bench
 	@$(MAKE) --no-print-directory web
