@@ -189,7 +189,23 @@ class Browser:
                 lambda x, y: pixel(left + x, top + y))
 
 
-class Chromium(Browser):
+class WebDriverClassic(Browser):
+    """An engine behind a W3C WebDriver server, through Selenium."""
+
+    driver = None
+
+    def get(self, url):
+        self.driver.get(url)
+
+    def run(self, body, *args):
+        return self.driver.execute_script(body, *args)
+
+    def perform(self, sources):
+        from selenium.webdriver.remote.command import Command
+        self.driver.execute(Command.W3C_ACTIONS, {"actions": sources})
+
+
+class Chromium(WebDriverClassic):
     name = "chromium"
 
     def __init__(self, width=800, height=600):
@@ -251,16 +267,6 @@ class Chromium(Browser):
             time.sleep(0.1)
         self.process.kill()
         raise RuntimeError("Chromium did not open its DevTools port")
-
-    def get(self, url):
-        self.driver.get(url)
-
-    def run(self, body, *args):
-        return self.driver.execute_script(body, *args)
-
-    def perform(self, sources):
-        from selenium.webdriver.remote.command import Command
-        self.driver.execute(Command.W3C_ACTIONS, {"actions": sources})
 
     def shot(self, box):
         x, y, width, height = box
@@ -474,7 +480,7 @@ class Firefox(Browser):
             self.process.wait()
 
 
-class WebKit(Browser):
+class WebKit(WebDriverClassic):
     """WebKitGTK's MiniBrowser, driven by WebKitWebDriver, on an Xvfb display of its own."""
 
     name = "webkit"
@@ -514,16 +520,6 @@ class WebKit(Browser):
         self.driver.set_script_timeout(30)
         self.version = self.driver.capabilities.get("browserVersion", "?")
         self.viewport(width, height)
-
-    def get(self, url):
-        self.driver.get(url)
-
-    def run(self, body, *args):
-        return self.driver.execute_script(body, *args)
-
-    def perform(self, sources):
-        from selenium.webdriver.remote.command import Command
-        self.driver.execute(Command.W3C_ACTIONS, {"actions": sources})
 
     def shot(self, box):
         # WebKitWebDriver's screenshot is of the whole viewport.
