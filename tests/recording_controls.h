@@ -84,6 +84,11 @@ public:
     std::vector<std::array<form::TimeText, 2>> shownTimes;
     std::vector<std::string> announced;
     std::optional<form::ControlId> focus = form::initialFocus();
+    // The update bracket: whether it is open, how often it was opened, and the changes to a shown
+    // list made outside it.
+    bool updating = false;
+    int updates = 0;
+    int listChangesOutsideUpdate = 0;
 
 private:
     static std::pair<int, int> key(form::Name name, int index)
@@ -101,13 +106,21 @@ private:
         --clickDepth;
     }
 
+    void changingList(form::ControlId id)
+    {
+        if (!updating && id.name == form::Name::List1)
+            ++listChangesOutsideUpdate;
+    }
+
     void clearList(form::ControlId id) override
     {
+        changingList(id);
         list(id).rows.clear();
         list(id).selected = -1;
     }
     void appendRow(form::ControlId id, const std::string& text) override
     {
+        changingList(id);
         list(id).rows.push_back(text);
     }
     std::int16_t rowCount(form::ControlId id) const override
@@ -149,6 +162,12 @@ private:
         }
     }
     void announce(const std::string& text) override { announced.push_back(text); }
+    void beginUpdate() override
+    {
+        updating = true;
+        ++updates;
+    }
+    void endUpdate() override { updating = false; }
 
     // form::Readback
     std::string shownText(form::ControlId id) const override

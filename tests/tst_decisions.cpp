@@ -369,6 +369,8 @@ private:
         clock_.ticks += summaryCost;
         inner().announce(text);
     }
+    void beginUpdate() override { inner().beginUpdate(); }
+    void endUpdate() override { inner().endUpdate(); }
 
     TickClock& clock_;
 };
