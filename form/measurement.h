@@ -19,8 +19,8 @@ struct MeasureLimits {
     // Enough for three digits: one step in a thousand.
     std::int64_t enoughSteps = 1000;
     // The most one side may take, repeats included: on a browser's 1 ms clock both sides of a
-    // click together stay near 30 ms, which a user does not notice.
-    std::int64_t mostNanoseconds = 15'000'000;
+    // click together stay near 25 ms, which a user does not notice.
+    std::int64_t mostNanoseconds = 12'000'000;
 };
 
 struct Timing {
