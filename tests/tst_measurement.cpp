@@ -150,77 +150,23 @@ TEST_CASE("a clock that never moves runs the work once, and its time is never 0"
     CHECK(timing.digits == 1);
 }
 
-namespace {
-
-// Passes every operation on to a recording front end, and charges `rowCost` to the clock for
-// each row appended to a shown list.
-class ChargedControls final : public form::Controls {
-public:
-    ChargedControls(FakeClock& clock, std::int64_t rowCost)
-        : clock_(clock)
-        , rowCost_(rowCost)
-    {
-    }
-    RecordingControls recorded;
-    bool timesShownWhileUpdating = false;
-
-private:
-    form::Controls& inner() { return recorded; }
-    const form::Controls& inner() const { return recorded; }
-
-    void clearList(form::ControlId id) override { inner().clearList(id); }
-    void appendRow(form::ControlId id, const std::string& text) override
-    {
-        clock_.trueTime += rowCost_;
-        inner().appendRow(id, text);
-    }
-    std::int16_t rowCount(form::ControlId id) const override { return inner().rowCount(id); }
-    std::string rowText(form::ControlId id, std::int16_t row) const override
-    {
-        return inner().rowText(id, row);
-    }
-    std::int16_t selectedRow(form::ControlId id) const override { return inner().selectedRow(id); }
-    void setSelectedRow(form::ControlId id, std::int16_t row) override
-    {
-        inner().setSelectedRow(id, row);
-    }
-    std::string caption(form::ControlId id) const override { return inner().caption(id); }
-    void setText(form::ControlId id, const std::string& text) override
-    {
-        inner().setText(id, text);
-    }
-    void showTimes(const std::array<form::TimeText, 2>& times) override
-    {
-        timesShownWhileUpdating = timesShownWhileUpdating || recorded.updating;
-        inner().showTimes(times);
-    }
-    void announce(const std::string& text) override { inner().announce(text); }
-    void beginUpdate() override { inner().beginUpdate(); }
-    void endUpdate() override { inner().endUpdate(); }
-
-    FakeClock& clock_;
-    std::int64_t rowCost_;
-};
-
-} // namespace
-
 TEST_CASE("an interval click measures within the update bracket, and a mean says how many runs")
 {
     FakeClock clock(100, 30); // Windows' clock
-    ChargedControls controls(clock, 10'000);
-    form::MainFormLogic logic(controls, clock);
+    RecordingControls recorded;
+    recorded.onAppendRow = [&clock] { clock.trueTime += 10'000; };
+    form::MainFormLogic logic(recorded, clock);
     logic.Form_Load();
     const std::string stored = texts::spoken::storedTimeDescription;
     for (std::int16_t interval = 0; interval < 4; ++interval) {
         CAPTURE(interval);
         logic.Option1_Click(interval);
-        CHECK(controls.recorded.updates == interval + 1);
-        CHECK_FALSE(controls.recorded.updating);
-        CHECK(controls.recorded.listChangesOutsideUpdate == 0);
-        CHECK_FALSE(controls.timesShownWhileUpdating);
+        CHECK(recorded.updates == interval + 1);
+        CHECK_FALSE(recorded.updating);
+        CHECK(recorded.listChangesOutsideUpdate == 0);
 
         const form::Measured& measured = logic.measured();
-        const auto& shown = controls.recorded.shownTimes.back();
+        const auto& shown = recorded.shownTimes.back();
         // At 10 µs a row, 1 - 10 is repeated; from 10 - 100 on, one run spans enough steps.
         CHECK((measured.storedRuns > 1) == (interval == 0));
         const std::string mean = texts::spoken::meanOfRunsBefore
@@ -230,6 +176,6 @@ TEST_CASE("an interval click measures within the update bracket, and a mean says
         CHECK(shown[1].description.ends_with(
             interval == 0 ? mean : texts::spoken::computedTimeAfter));
         // The repeated work still leaves one copy of each list.
-        CHECK(controls.recorded.list1(0).rows == controls.recorded.list1(1).rows);
+        CHECK(recorded.list1(0).rows == recorded.list1(1).rows);
     }
 }
