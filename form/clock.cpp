@@ -3,6 +3,8 @@
 
 #include "clock.h"
 
+#include "measurement.h"
+
 #include <chrono>
 
 namespace form {
@@ -16,15 +18,18 @@ namespace {
                 std::chrono::steady_clock::now().time_since_epoch())
                 .count();
         }
-        std::int64_t resolution() const override
-        {
-            using Period = std::chrono::steady_clock::period;
-            const std::int64_t ns = Period::num * 1'000'000'000 / Period::den;
-            return ns > 0 ? ns : 1;
-        }
     };
 
 } // namespace
+
+std::int64_t Clock::step()
+{
+    if (const std::int64_t known = resolution(); known > 0)
+        return known;
+    if (!observed_)
+        observed_ = observeStep(*this);
+    return *observed_;
+}
 
 Clock& steadyClock()
 {

@@ -3,10 +3,13 @@
 
 #pragma once
 
-// The clock the window's logic measures the two sides with. Replaceable: a browser's clock is
-// coarse, and the tests count ticks instead of time.
+// The clock the window's logic measures the two sides with, and the step it really moves by.
+// A front end supplies the clock; the logic observes its step (measurement.h), because what a
+// clock declares is no step: Windows' steady_clock declares 1 ns and moves by 100 ns, and a
+// browser's performance.now() declares nothing and moves by 100 µs or 1 ms.
 
 #include <cstdint>
+#include <optional>
 
 namespace form {
 
@@ -15,8 +18,16 @@ public:
     virtual ~Clock() = default;
     // Now, in nanoseconds from any fixed start.
     virtual std::int64_t now() = 0;
-    // The smallest step between two readings, in nanoseconds.
-    virtual std::int64_t resolution() const = 0;
+    // A step known beforehand, in nanoseconds, as a test's clock knows it; 0, the default, for
+    // one to be observed.
+    virtual std::int64_t resolution() const { return 0; }
+
+    // The step its readings move by: resolution() where known, otherwise observed on the first
+    // call (observeStep) and kept. 0 for a clock that did not move.
+    std::int64_t step();
+
+private:
+    std::optional<std::int64_t> observed_;
 };
 
 // std::chrono::steady_clock.

@@ -17,7 +17,8 @@ struct ControlId {
     std::int16_t index;
 };
 
-// The time under one list, and what it measures (for a tooltip and a screen reader).
+// The time under one list, and what it measures (for a tooltip and a screen reader): which side,
+// and, where the figure is the mean of several runs, how many.
 struct TimeText {
     std::string text;
     std::string description;
@@ -49,6 +50,14 @@ public:
 
     // Has a screen reader read `text` once, without moving the focus, where the system can.
     virtual void announce(const std::string& text) = 0;
+
+    // The update bracket: an interval click puts it around the measured work, so that what each
+    // time covers is the same on every window system. The stored side's time covers the refill
+    // of List1(0) through the operations above, the computed side's all of FindPrimes: the search
+    // and the refill of List1(1). Neither covers the window system's drawing of the rows, which
+    // a front end holds back from beginUpdate until endUpdate, and which happens after that.
+    virtual void beginUpdate() = 0;
+    virtual void endUpdate() = 0;
 };
 
 } // namespace form

@@ -5,6 +5,7 @@
 
 #include "form_texts.h"
 #include "measured_time.h"
+#include "measurement.h"
 #include "stored_primes.h"
 #include "trial_division.h"
 
@@ -22,31 +23,13 @@ namespace {
     constexpr ControlId Option1(std::int16_t i) { return { Name::Option1, i }; }
     constexpr ControlId Text1(std::int16_t i) { return { Name::Text1, i }; }
 
-    struct Timing {
-        std::int64_t nanoseconds; // of one run
-        int runs;
-        int digits;
-    };
-
-    // The time `work` takes. A clock that cannot tell a hundred of its steps in one run (a
-    // browser's) gets the work again and again until it can, and the time is the mean of the
-    // runs: never 0, and never more digits than the clock resolved.
-    template <typename Work> Timing measure(Clock& clock, Work&& work)
+    // A time's description: what it measures, and how many runs its figure is the mean of.
+    std::string described(std::string what, int runs)
     {
-        constexpr int enoughSteps = 100;
-        constexpr int mostRuns = 1'000'000;
-        const std::int64_t step = std::max<std::int64_t>(clock.resolution(), 1);
-        const std::int64_t start = clock.now();
-        std::int64_t elapsed = 0;
-        int runs = 0;
-        do {
-            work();
-            ++runs;
-            elapsed = clock.now() - start;
-        } while (elapsed < enoughSteps * step && runs < mostRuns);
-        const std::int64_t steps = elapsed / step;
-        const int digits = steps >= 1000 ? 3 : steps >= 100 ? 2 : 1;
-        return { std::max<std::int64_t>(elapsed / runs, 1), runs, digits };
+        if (runs > 1)
+            what += texts::spoken::meanOfRunsBefore + measured::countText(runs)
+                + texts::spoken::meanOfRunsAfter;
+        return what;
     }
 
 } // namespace
@@ -64,6 +47,7 @@ void MainFormLogic::Option1_Click(std::int16_t Index)
         return;
     IntervalIndex = Index;
     std::int16_t n = 0;
+    controls_.beginUpdate();
     const Timing stored = measure(clock_, [&] {
         controls_.clearList(List1(0));
         n = controls_.rowCount(List2(Index));
@@ -74,6 +58,7 @@ void MainFormLogic::Option1_Click(std::int16_t Index)
         + texts::summaryBetween + std::to_string(n);
     controls_.setText(Text1(0), summary + texts::lineEnd);
     const Timing computed = measure(clock_, [this] { FindPrimes(); });
+    controls_.endUpdate();
     measured_.storedNanoseconds = stored.nanoseconds;
     measured_.storedRuns = stored.runs;
     measured_.storedDigits = stored.digits;
@@ -114,10 +99,12 @@ void MainFormLogic::showMeasured(const std::string& summary)
         method = texts::methodCaptions[MethodIndex];
     const std::array<TimeText, 2> times { {
         { measured::durationText(measured_.storedNanoseconds, measured_.storedDigits),
-            spoken::storedTimeDescription },
+            described(spoken::storedTimeDescription, measured_.storedRuns) },
         { measured::durationText(measured_.computedNanoseconds, measured_.computedDigits),
-            spoken::computedTimeBefore + method + ": "
-                + measured::countText(measured_.remainderOperations) + spoken::computedTimeAfter },
+            described(spoken::computedTimeBefore + method + ": "
+                    + measured::countText(measured_.remainderOperations)
+                    + spoken::computedTimeAfter,
+                measured_.computedRuns) },
     } };
     controls_.showTimes(times);
     controls_.announce(summary + spoken::announcedStored + times[0].text + spoken::announcedComputed

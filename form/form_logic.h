@@ -7,9 +7,10 @@
 //
 // A front end builds its controls from the design (design.h), implements Controls over them, calls
 // Form_Load before showing the window, and turns its controls' clicks into calls of the handlers
-// below. A click on an interval button runs Option1_Click: the left list is refilled from the
-// stored list, the summary replaces the text box's text, and FindPrimes refills the right list by
-// trial division; then the two measured times are shown and the result is read out. A method
+// below. A click on an interval button runs Option1_Click: within the update bracket (controls.h),
+// the left list is refilled from the stored list, the summary replaces the text box's text, and
+// FindPrimes refills the right list by trial division, each side measured on the front end's
+// clock (measurement.h); then the two times are shown and the result is read out. A method
 // button only records the bound for the next interval. Selecting a row in either list selects the
 // same row in both.
 
@@ -24,8 +25,9 @@ namespace form {
 // list), the computed side (all of FindPrimes), and the remainder operations of its search. Zero
 // before the first click.
 //
-// Where the clock cannot resolve one run of a side, that side's work is done again until it can,
-// and its time is the mean of the runs; its digits are those the clock resolved, at most three.
+// Where the clock cannot resolve one run of a side, that side's work is done again, within a
+// wall-time cap, and its time is the mean of the runs; its digits are those the steps of the clock
+// spanned warrant, at most three (measurement.h).
 struct Measured {
     std::int64_t storedNanoseconds = 0;
     std::int64_t computedNanoseconds = 0;
@@ -38,10 +40,12 @@ struct Measured {
 
 class MainFormLogic {
 public:
+    // Observes the clock's step now, if it has not been, rather than at the first click.
     explicit MainFormLogic(Controls& controls, Clock& clock = steadyClock())
         : controls_(controls)
         , clock_(clock)
     {
+        clock_.step();
     }
 
     void Form_Load();

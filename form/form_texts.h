@@ -100,6 +100,10 @@ inline constexpr char storedTimeDescription[]
 inline constexpr char computedTimeBefore[]
     = "Последователно: време за изчисляване на простите числа с алгоритъм ";
 inline constexpr char computedTimeAfter[] = " проверки за делимост.";
+// Added to either description where the figure is the mean of several runs:
+// "<before><runs><after>".
+inline constexpr char meanOfRunsBefore[] = " Времето е средно от ";
+inline constexpr char meanOfRunsAfter[] = " повторения.";
 
 // Read out once after an interval click, where Qt can: the summary without its line end, then
 // "<stored><time><computed><time><end>".

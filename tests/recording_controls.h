@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -84,6 +85,13 @@ public:
     std::vector<std::array<form::TimeText, 2>> shownTimes;
     std::vector<std::string> announced;
     std::optional<form::ControlId> focus = form::initialFocus();
+    // The update bracket: whether it is open, how often it was opened, and the changes to a shown
+    // list made outside it.
+    bool updating = false;
+    int updates = 0;
+    int listChangesOutsideUpdate = 0;
+    // Called for each row appended, as a test's clock would charge it.
+    std::function<void()> onAppendRow;
 
 private:
     static std::pair<int, int> key(form::Name name, int index)
@@ -101,13 +109,23 @@ private:
         --clickDepth;
     }
 
+    void changingList(form::ControlId id)
+    {
+        if (!updating && id.name == form::Name::List1)
+            ++listChangesOutsideUpdate;
+    }
+
     void clearList(form::ControlId id) override
     {
+        changingList(id);
         list(id).rows.clear();
         list(id).selected = -1;
     }
     void appendRow(form::ControlId id, const std::string& text) override
     {
+        changingList(id);
+        if (onAppendRow)
+            onAppendRow();
         list(id).rows.push_back(text);
     }
     std::int16_t rowCount(form::ControlId id) const override
@@ -149,6 +167,12 @@ private:
         }
     }
     void announce(const std::string& text) override { announced.push_back(text); }
+    void beginUpdate() override
+    {
+        updating = true;
+        ++updates;
+    }
+    void endUpdate() override { updating = false; }
 
     // form::Readback
     std::string shownText(form::ControlId id) const override

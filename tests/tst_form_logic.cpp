@@ -96,11 +96,11 @@ TEST_CASE("each interval click shows both times and has the result read out once
     window.logic.Option1_Click(0);
     REQUIRE(window.shownTimes.size() == 1);
     const auto& times = window.shownTimes.back();
-    CHECK(times[0].description == texts::spoken::storedTimeDescription);
+    // Each may go on to say that its figure is a mean (tst_measurement).
+    CHECK(times[0].description.starts_with(texts::spoken::storedTimeDescription));
     // 2 - 10 under the halving bound: 18 divisibility checks.
-    CHECK(times[1].description
-        == std::string(texts::spoken::computedTimeBefore) + "2 - (N/2): 18"
-            + texts::spoken::computedTimeAfter);
+    CHECK(times[1].description.starts_with(std::string(texts::spoken::computedTimeBefore)
+        + "2 - (N/2): 18" + texts::spoken::computedTimeAfter));
     REQUIRE(window.announced.size() == 1);
     CHECK(window.announced.back()
         == "В интервала 1 - 10 броя прости числа е: 4. Директно " + times[0].text

@@ -5,15 +5,9 @@
 
 #include "dom.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace web {
-
-BrowserClock::BrowserClock()
-    : resolution_(std::max<std::int64_t>(std::llround(dom::resolution() * 1e6), 1))
-{
-}
 
 std::int64_t BrowserClock::now() { return std::llround(dom::now() * 1e6); }
 

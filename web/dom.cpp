@@ -38,8 +38,7 @@ EM_JS(void, js_announce, (const char* p, int n), { Page.announce(Page.str(p, n))
 EM_JS(void, js_focus, (int k), { Page.focus(k); });
 EM_JS(void, js_check, (int k), { Page.check(k); });
 EM_JS(int, js_checked, (int k), { return Page.checked(k) ? 1 : 0; });
-EM_JS(double, js_now, (), { return performance.now(); });
-EM_JS(double, js_resolution, (), { return Page.clockResolution(); });
+EM_JS(double, js_now, (), { return Page.now(); });
 // clang-format on
 
 namespace dom {
@@ -92,6 +91,5 @@ void focus(int control) { js_focus(control); }
 void check(int control) { js_check(control); }
 bool checked(int control) { return js_checked(control) != 0; }
 double now() { return js_now(); }
-double resolution() { return js_resolution(); }
 
 } // namespace dom

@@ -45,8 +45,7 @@ void announce(std::string_view text);
 void focus(int control);
 void check(int control);
 bool checked(int control);
-// performance.now() in milliseconds, and its step as measured when the page started.
+// performance.now(), in milliseconds.
 double now();
-double resolution();
 
 } // namespace dom

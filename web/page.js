@@ -306,18 +306,6 @@ var Page = {
         }
     },
 
-    // The smallest step of performance.now(), from a few of its steps; a clock that does not move
-    // for a quarter of a second counts as that coarse.
-    clockResolution: function () {
-        var smallest = Infinity, steps = 0, last = performance.now(), start = Date.now();
-        while (steps < 5 && Date.now() - start < 250) {
-            var t = performance.now();
-            if (t !== last) {
-                smallest = Math.min(smallest, t - last);
-                last = t;
-                ++steps;
-            }
-        }
-        return steps ? smallest : Math.max(Date.now() - start, 1);
-    },
+    // The form's clock. Its step is the logic's to observe (form/measurement.h).
+    now: function () { return performance.now(); },
 };

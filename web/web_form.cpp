@@ -214,7 +214,7 @@ bool WebForm::keyPressed(int control, form::Key key, form::Modifiers modifiers)
     }
 }
 
-void WebForm::update()
+void WebForm::showRows()
 {
     for (std::size_t k = 0; k < controls_.size(); ++k) {
         Control& control = controls_[k];
@@ -229,6 +229,11 @@ void WebForm::update()
         }
         dom::setRows(static_cast<int>(k), rows, control.selected);
     }
+}
+
+void WebForm::update()
+{
+    showRows();
     if (times_) {
         for (std::size_t i = 0; i < times_->size(); ++i) {
             dom::showTime(number({ form::Name::Label2, static_cast<std::int16_t>(i) }),

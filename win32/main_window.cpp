@@ -202,7 +202,7 @@ void MainWindow::command(HWND hwnd, WORD code)
         if (code != BN_CLICKED || focusing_ || !isChecked(hwnd))
             return;
         if (child->row->name == form::Name::Option1)
-            intervalClick(index);
+            logic_.Option1_Click(index);
         else
             logic_.Option2_Click(index);
         return;

@@ -65,6 +65,8 @@ public:
     void setText(form::ControlId textBox, const std::string& text) override;
     void showTimes(const std::array<form::TimeText, 2>& times) override;
     void announce(const std::string& text) override;
+    void beginUpdate() override;
+    void endUpdate() override;
 
     // form::Readback, for tests: what the controls show (readback.cpp).
     std::string shownText(form::ControlId control) const override;
@@ -91,7 +93,6 @@ private:
     HWND require(form::ControlId id) const;
     LRESULT colours(HDC dc, HWND control);
     void command(HWND control, WORD code);
-    void intervalClick(std::int16_t index);
 
     std::optional<form::ControlId> controlOf(HWND hwnd) const;
     form::Choices choices() const;

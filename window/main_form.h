@@ -89,6 +89,9 @@ private:
     void setText(form::ControlId textBox, const std::string& text) override;
     void showTimes(const std::array<form::TimeText, 2>& times) override;
     void announce(const std::string& text) override;
+    // Qt draws only when the event loop runs again, after the handler: nothing to hold back.
+    void beginUpdate() override { }
+    void endUpdate() override { }
 
     ListBox* listBox(form::ControlId list) const;
 

@@ -90,12 +90,13 @@ TEST_CASE_FIXTURE(WindowFixture, "interval clicks fill both lists, the summary a
             window.tooltips(), TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&tool));
         return win32::utf8(buffer.c_str());
     };
-    CHECK(tooltip(times[0])
-        == "Директно: време за попълване на списъка от предварително въведените данни.");
+    // Either may go on to say that its figure is a mean of several runs (tst_measurement).
+    CHECK(tooltip(times[0]).starts_with(
+        "Директно: време за попълване на списъка от предварително въведените данни."));
     const std::string computedTime = tooltip(times[1]);
     CHECK(computedTime.starts_with("Последователно: време за изчисляване на простите числа с "
                                    "алгоритъм 2 - sqr(N): "));
-    CHECK(computedTime.ends_with(" проверки за делимост."));
+    CHECK(computedTime.find(" проверки за делимост.") != std::string::npos);
 }
 
 TEST_CASE_FIXTURE(WindowFixture, "a method click counts for the next interval click")

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "measurement.h"
+
+#include <algorithm>
+
+namespace form {
+
+std::int64_t observeStep(Clock& clock, std::int64_t mostReadings)
+{
+    // The first change ends a part of a step only; the next few are whole steps.
+    constexpr int wholeSteps = 4;
+    std::int64_t last = clock.now();
+    std::int64_t firstChange = 0;
+    std::int64_t smallest = 0;
+    int changes = 0;
+    for (std::int64_t readings = 1; readings < mostReadings && changes <= wholeSteps; ++readings) {
+        const std::int64_t now = clock.now();
+        if (now <= last)
+            continue;
+        const std::int64_t change = now - last;
+        if (changes == 0)
+            firstChange = change;
+        else
+            smallest = smallest == 0 ? change : std::min(smallest, change);
+        ++changes;
+        last = now;
+    }
+    return changes > 1 ? smallest : firstChange;
+}
+
+int digitsFor(std::int64_t steps) { return steps >= 1000 ? 3 : steps >= 100 ? 2 : 1; }
+
+Timing measure(Clock& clock, const std::function<void()>& work, const MeasureLimits& limits)
+{
+    const std::int64_t step = clock.step();
+    if (step <= 0) {
+        work();
+        return { 1, 1, 1 };
+    }
+    const std::int64_t start = clock.now();
+    std::int64_t elapsed = 0;
+    std::int64_t runs = 0;
+    std::int64_t batch = 1;
+    bool last = false;
+    for (;;) {
+        for (std::int64_t i = 0; i < batch; ++i)
+            work();
+        runs += batch;
+        elapsed = clock.now() - start;
+        if (last || elapsed >= limits.enoughSteps * step)
+            break;
+        // Each reading may lag the true time by up to a step, so the runs so far took less than
+        // `atMost`; the next batch is sized so that even then the whole stays within the cap.
+        const std::int64_t atMost = elapsed + step;
+        const std::int64_t perRun = (atMost + runs - 1) / runs;
+        const std::int64_t fits = (limits.mostNanoseconds - atMost) / perRun;
+        if (fits < 1)
+            break;
+        batch = std::min(runs, fits);
+        last = batch == fits;
+    }
+    // Less than a step spanned: the time was somewhere below one step, so half a step is the
+    // best guess.
+    const std::int64_t total = elapsed > 0 ? elapsed : step / 2;
+    return { std::max<std::int64_t>((total + runs / 2) / runs, 1), static_cast<int>(runs),
+        digitsFor(elapsed / step) };
+}
+
+} // namespace form

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// How the logic measures one side of a click, on any clock: it observes the step the clock really
+// moves by, repeats work too short for that step in batches that grow, reading the clock once per
+// batch, stops when enough steps are spanned or at a wall-time cap, and shows no more digits than
+// the steps spanned warrant.
+
+#include "clock.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace form {
+
+struct MeasureLimits {
+    // Enough for three digits: one step in a thousand.
+    std::int64_t enoughSteps = 1000;
+    // The most one side may take, repeats included: on a browser's 1 ms clock both sides of a
+    // click together stay near 25 ms, which a user does not notice.
+    std::int64_t mostNanoseconds = 12'000'000;
+};
+
+struct Timing {
+    std::int64_t nanoseconds = 0; // of one run: the mean where the work was repeated; never 0
+    int runs = 0;
+    int digits = 1; // significant digits the clock warrants: 1, 2 or 3
+};
+
+// The step between consecutive readings of `clock` as they change, in nanoseconds: the smallest
+// of a few whole steps. Reading as fast as the program can, a fine clock's step is the time one
+// reading takes. 0 for a clock that did not move in `mostReadings` readings.
+std::int64_t observeStep(Clock& clock, std::int64_t mostReadings = std::int64_t { 1 } << 22);
+
+// The significant digits that `steps` whole steps of a clock warrant.
+int digitsFor(std::int64_t steps);
+
+// The time of one run of `work` on `clock`, as above. A clock that does not move runs the work
+// once and warrants nothing: its time is the least there is, 1 ns, with one digit.
+Timing measure(Clock& clock, const std::function<void()>& work, const MeasureLimits& limits = {});
+
+} // namespace form
