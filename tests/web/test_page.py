@@ -349,8 +349,13 @@ class PageTest(unittest.TestCase):
         # The times, named by what they show and described by what they measure.
         stored, computed = (self.page.accessible("Label2(0)"),
                             self.page.accessible("Label2(1)"))
-        self.assertEqual(stored["description"], TEXTS["storedTimeDescription"])
+        # A figure that is the mean of several runs says how many.
+        mean = re.compile("(" + re.escape(TEXTS["meanOfRunsBefore"]) + r"[1-9][\d\u00a0]*"
+                          + re.escape(TEXTS["meanOfRunsAfter"]) + ")?$")
+        self.assertRegex(stored["description"], "^" + re.escape(TEXTS["storedTimeDescription"])
+                         + mean.pattern)
         self.assertTrue(computed["description"].startswith(TEXTS["computedTimeBefore"]))
+        self.assertRegex(computed["description"], mean)
 
     def test_rows_and_times_are_drawn(self):
         """What the screen shows, not only what the page holds: an empty list has nothing dark
