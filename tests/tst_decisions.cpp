@@ -147,32 +147,96 @@ TEST_CASE("arrows choose the next or previous button of their group, round the g
             }
         }
     }
-    // Elsewhere the arrows are the control's own: a list moves its row, the text box its caret.
-    for (const ControlId own : { ControlId { Name::List1, 0 }, ControlId { Name::Text1, 0 } }) {
-        CHECK(form::keyAction(own, Key::Down, {}, {}).kind == KeyAction::Kind::None);
-        CHECK(form::keyAction(own, Key::Left, {}, {}).kind == KeyAction::Kind::None);
-    }
-    CHECK(form::keyAction(ControlId { Name::Option1, 0 }, Key::Other, {}, {}).kind
-        == KeyAction::Kind::None);
+    // The text box keeps its arrows for its caret; Home, End and the page keys are no button's.
+    for (const Key key : { Key::Down, Key::Left, Key::Home, Key::PageDown, Key::Space })
+        CHECK(form::keyAction(ControlId { Name::Text1, 0 }, key, {}, {}).kind == KeyAction::Kind::None);
+    for (const Key key : { Key::Home, Key::End, Key::PageUp, Key::PageDown, Key::Other })
+        CHECK(form::keyAction(ControlId { Name::Option1, 0 }, key, {}, {}).kind
+            == KeyAction::Kind::None);
 }
 
-TEST_CASE("Ctrl, Alt and the logo key leave Tab and the arrows alone; Shift does not")
+TEST_CASE("Space clicks the focused button, also the chosen one")
+{
+    for (const ControlId button : { ControlId { Name::Option1, 2 }, ControlId { Name::Option2, 0 } }) {
+        CAPTURE(nameOf(button));
+        for (const form::Choices chosen : { form::Choices {}, form::Choices { 2, 0 } }) {
+            const KeyAction space = form::keyAction(button, Key::Space, {}, chosen);
+            CHECK(space.kind == KeyAction::Kind::Choose);
+            CHECK(same(space.target, button));
+        }
+    }
+}
+
+TEST_CASE("a list's keys move its selection a row, a page or to an end, and stop there")
+{
+    const ControlId list { Name::List1, 1 };
+    struct Case {
+        const char* what;
+        Key key;
+        form::ListView shown;
+        int row; // -1: nothing happens
+    };
+    // Three rows show at once, so a page moves two and the row selected before stays in view.
+    const Case cases[] = {
+        { "Down", Key::Down, { 4, 21, 3 }, 5 },
+        { "Up", Key::Up, { 4, 21, 3 }, 3 },
+        { "Page Down", Key::PageDown, { 4, 21, 3 }, 6 },
+        { "Page Up", Key::PageUp, { 4, 21, 3 }, 2 },
+        { "Home", Key::Home, { 4, 21, 3 }, 0 },
+        { "End", Key::End, { 4, 21, 3 }, 20 },
+        { "Page Down near the end", Key::PageDown, { 19, 21, 3 }, 20 },
+        { "Page Up near the start", Key::PageUp, { 1, 21, 3 }, 0 },
+        { "Page Down, one row shows", Key::PageDown, { 4, 21, 1 }, 5 },
+        { "Down on the last row", Key::Down, { 20, 21, 3 }, -1 },
+        { "Up on the first row", Key::Up, { 0, 21, 3 }, -1 },
+        { "Home on the first row", Key::Home, { 0, 21, 3 }, -1 },
+        { "Down, none selected", Key::Down, { -1, 21, 3 }, 0 },
+        { "Up, none selected", Key::Up, { -1, 21, 3 }, 0 },
+        { "Page Down, none selected", Key::PageDown, { -1, 21, 3 }, 0 },
+        { "End, none selected", Key::End, { -1, 21, 3 }, 20 },
+        { "Down in an empty list", Key::Down, { -1, 0, 3 }, -1 },
+        { "End in an empty list", Key::End, { -1, 0, 3 }, -1 },
+        { "Left", Key::Left, { 4, 21, 3 }, -1 },
+        { "Right", Key::Right, { 4, 21, 3 }, -1 },
+        { "Space", Key::Space, { 4, 21, 3 }, -1 },
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.what);
+        const KeyAction action = form::keyAction(list, c.key, {}, {}, c.shown);
+        if (c.row < 0) {
+            CHECK(action.kind == KeyAction::Kind::Swallow);
+            continue;
+        }
+        CHECK(action.kind == KeyAction::Kind::Select);
+        CHECK(same(action.target, list));
+        CHECK(action.row == c.row);
+    }
+}
+
+TEST_CASE("Ctrl, Alt and the logo key leave every key of the window doing nothing; Shift does not")
 {
     const ControlId option { Name::Option2, 1 };
+    const ControlId list { Name::List1, 1 };
+    const form::ListView shown { 4, 21, 3 };
     for (int held = 1; held < 8; ++held) {
         form::Modifiers modifiers;
         modifiers.control = held & 1;
         modifiers.alt = held & 2;
         modifiers.meta = held & 4;
         CAPTURE(held);
-        CHECK(form::keyAction(option, Key::Tab, modifiers, {}).kind == KeyAction::Kind::None);
+        for (const ControlId focused : { option, list, ControlId { Name::Text1, 0 } })
+            CHECK(form::keyAction(focused, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        CHECK(form::keyAction(std::nullopt, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
         CHECK(form::keyAction(option, Key::Down, modifiers, {}).kind == KeyAction::Kind::Swallow);
-        CHECK(form::keyAction(ControlId { Name::List1, 1 }, Key::Down, modifiers, {}).kind
-            == KeyAction::Kind::None);
+        CHECK(form::keyAction(option, Key::Space, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        for (const Key key : { Key::Down, Key::Up, Key::Home, Key::End, Key::PageUp, Key::PageDown })
+            CHECK(form::keyAction(list, key, modifiers, {}, shown).kind == KeyAction::Kind::Swallow);
     }
     form::Modifiers shift;
     shift.shift = true;
     CHECK(form::keyAction(option, Key::Down, shift, {}).kind == KeyAction::Kind::Choose);
+    CHECK(form::keyAction(option, Key::Space, shift, {}).kind == KeyAction::Kind::Choose);
+    CHECK(form::keyAction(list, Key::Down, shift, {}, shown).kind == KeyAction::Kind::Select);
 }
 
 TEST_CASE("a screen reader names each list and group by the heading right above it")

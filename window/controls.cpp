@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 // A QFocusFrame, but placed and drawn here: its own drawing is left to the style, and Fusion
@@ -210,18 +212,23 @@ void ListBox::focusInEvent(QFocusEvent* event)
 void ListBox::keyPressEvent(QKeyEvent* event)
 {
     // Entered by a click that picked no row (on the scroll bar), the list has not caught up yet.
+    // The window's keys (form::keyAction) never come here; the rest are Qt's own.
     currentToSelection();
-    // Tabbing in makes the first row current without selecting it; the first arrow press then
-    // selects that row instead of skipping past it.
-    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    if (arrow && event->modifiers() == Qt::NoModifier && selectedRow() < 0 && count() > 0) {
-        const int row = currentRow() >= 0 ? currentRow() : 0;
-        // Screen readers hear of a row when it becomes current, not when it becomes selected:
-        // the row made current on entry is made current anew, so that this press is heard.
-        selectionModel()->clearCurrentIndex();
-        setSelectedRow(row);
-        event->accept();
-        return;
-    }
     QListWidget::keyPressEvent(event);
+}
+
+void ListBox::selectByKey(int row)
+{
+    // Screen readers hear of a row when it becomes current, not when it becomes selected: a row
+    // made current on entry without being selected is made current anew, so that this key is
+    // heard.
+    if (row == currentRow())
+        selectionModel()->clearCurrentIndex();
+    setSelectedRow(row);
+}
+
+int ListBox::rowsPerPage() const
+{
+    const int rowHeight = count() > 0 ? sizeHintForRow(0) : 0;
+    return rowHeight > 0 ? std::max(viewport()->height() / rowHeight, 1) : 1;
 }

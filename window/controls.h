@@ -48,6 +48,10 @@ public:
     // Selects `row` (or nothing for -1) and scrolls to it, moving the current item only if the
     // list has the focus; selecting the row already selected changes nothing and emits nothing.
     void setSelectedRow(int row);
+    // Selects `row` as a key pressed in the list does, so that a screen reader hears of it.
+    void selectByKey(int row);
+    // How many rows the list shows whole at once.
+    int rowsPerPage() const;
 
 Q_SIGNALS:
     // A row became selected, by the user or by setSelectedRow.

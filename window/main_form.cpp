@@ -57,15 +57,27 @@ form::Key keyOf(int key)
         return form::Key::Left;
     case Qt::Key_Right:
         return form::Key::Right;
+    case Qt::Key_Home:
+        return form::Key::Home;
+    case Qt::Key_End:
+        return form::Key::End;
+    case Qt::Key_PageUp:
+        return form::Key::PageUp;
+    case Qt::Key_PageDown:
+        return form::Key::PageDown;
+    case Qt::Key_Space:
+        return form::Key::Space;
     default:
         return form::Key::Other;
     }
 }
 
-form::Modifiers modifiersOf(Qt::KeyboardModifiers modifiers)
+form::Modifiers modifiersOf(const QKeyEvent& key)
 {
-    return { modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier),
-        modifiers.testFlag(Qt::AltModifier), modifiers.testFlag(Qt::MetaModifier) };
+    const Qt::KeyboardModifiers held = key.modifiers();
+    return { held.testFlag(Qt::ShiftModifier) || key.key() == Qt::Key_Backtab,
+        held.testFlag(Qt::ControlModifier), held.testFlag(Qt::AltModifier),
+        held.testFlag(Qt::MetaModifier) };
 }
 
 std::size_t at(form::ControlId id) { return static_cast<std::size_t>(id.index); }
@@ -137,10 +149,10 @@ void MainForm::createControls()
             Label2.at(i)->setAlignment(alignment(form::look(row)));
             break;
         }
-        if (auto* option = qobject_cast<OptionButton*>(control)) {
+        if (auto* option = qobject_cast<OptionButton*>(control))
             option->setChecked(row.chosen);
-            option->installEventFilter(this); // its arrows are the window's
-        }
+        if (form::takesFocus(row))
+            control->installEventFilter(this); // its keys are the window's (eventFilter)
         control->setObjectName(QString::fromStdString(form::designName(row)));
         control->setGeometry(
             pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
@@ -205,9 +217,10 @@ form::Choices MainForm::choices() const
     return { chosen(Option1), chosen(Option2) };
 }
 
-// Qt asks here for Tab and Shift+Tab without Ctrl or Alt. Qt's own handling of radio groups,
-// which moves Qt::TabFocus among a group's buttons as they take the focus, is not consulted, so
-// a button chosen from code is still its group's stop.
+// Qt asks here for Tab and Shift+Tab that no control's filter took: while no control of the
+// design has the focus. Qt's own handling of radio groups, which moves Qt::TabFocus among a
+// group's buttons as they take the focus, is not consulted, so a button chosen from code is
+// still its group's stop.
 bool MainForm::focusNextPrevChild(bool next)
 {
     form::Modifiers modifiers;
@@ -220,25 +233,37 @@ bool MainForm::focusNextPrevChild(bool next)
     return true;
 }
 
-// The arrows on an option button.
+// Every key pressed on a control that takes the focus, before the control's own handling: the
+// logic decides (form::keyAction), the window carries it out.
 bool MainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QWidget::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const form::KeyAction action = form::keyAction(controlOf(static_cast<QWidget*>(watched)),
-        keyOf(key->key()), modifiersOf(key->modifiers()), choices());
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    const std::optional<form::ControlId> focused = controlOf(static_cast<QWidget*>(watched));
+    form::ListView shown;
+    ListBox* list = focused ? listBox(*focused) : nullptr;
+    if (list)
+        shown = { list->selectedRow(), list->count(), list->rowsPerPage() };
+    const form::KeyAction action
+        = form::keyAction(focused, keyOf(key.key()), modifiersOf(key), choices(), shown);
     switch (action.kind) {
+    case form::KeyAction::Kind::Focus:
+        widget(action.target)
+            ->setFocus(modifiersOf(key).shift ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        return true;
     case form::KeyAction::Kind::Choose: {
         auto* button = static_cast<OptionButton*>(widget(action.target));
         button->setFocus(Qt::OtherFocusReason);
         button->click();
         return true;
     }
+    case form::KeyAction::Kind::Select:
+        listBox(action.target)->selectByKey(action.row); // rowSelected runs List1_Click
+        return true;
     case form::KeyAction::Kind::Swallow:
         return true;
     case form::KeyAction::Kind::None:
-    case form::KeyAction::Kind::Focus: // Tab comes through focusNextPrevChild
         break;
     }
     return QWidget::eventFilter(watched, event);
