@@ -149,7 +149,8 @@ TEST_CASE("arrows choose the next or previous button of their group, round the g
     }
     // The text box keeps its arrows for its caret; Home, End and the page keys are no button's.
     for (const Key key : { Key::Down, Key::Left, Key::Home, Key::PageDown, Key::Space })
-        CHECK(form::keyAction(ControlId { Name::Text1, 0 }, key, {}, {}).kind == KeyAction::Kind::None);
+        CHECK(form::keyAction(ControlId { Name::Text1, 0 }, key, {}, {}).kind
+            == KeyAction::Kind::None);
     for (const Key key : { Key::Home, Key::End, Key::PageUp, Key::PageDown, Key::Other })
         CHECK(form::keyAction(ControlId { Name::Option1, 0 }, key, {}, {}).kind
             == KeyAction::Kind::None);
@@ -157,7 +158,8 @@ TEST_CASE("arrows choose the next or previous button of their group, round the g
 
 TEST_CASE("Space clicks the focused button, also the chosen one")
 {
-    for (const ControlId button : { ControlId { Name::Option1, 2 }, ControlId { Name::Option2, 0 } }) {
+    for (const ControlId button :
+        { ControlId { Name::Option1, 2 }, ControlId { Name::Option2, 0 } }) {
         CAPTURE(nameOf(button));
         for (const form::Choices chosen : { form::Choices {}, form::Choices { 2, 0 } }) {
             const KeyAction space = form::keyAction(button, Key::Space, {}, chosen);
@@ -225,12 +227,16 @@ TEST_CASE("Ctrl, Alt and the logo key leave every key of the window doing nothin
         modifiers.meta = held & 4;
         CAPTURE(held);
         for (const ControlId focused : { option, list, ControlId { Name::Text1, 0 } })
-            CHECK(form::keyAction(focused, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
-        CHECK(form::keyAction(std::nullopt, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
+            CHECK(
+                form::keyAction(focused, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        CHECK(form::keyAction(std::nullopt, Key::Tab, modifiers, {}).kind
+            == KeyAction::Kind::Swallow);
         CHECK(form::keyAction(option, Key::Down, modifiers, {}).kind == KeyAction::Kind::Swallow);
         CHECK(form::keyAction(option, Key::Space, modifiers, {}).kind == KeyAction::Kind::Swallow);
-        for (const Key key : { Key::Down, Key::Up, Key::Home, Key::End, Key::PageUp, Key::PageDown })
-            CHECK(form::keyAction(list, key, modifiers, {}, shown).kind == KeyAction::Kind::Swallow);
+        for (const Key key :
+            { Key::Down, Key::Up, Key::Home, Key::End, Key::PageUp, Key::PageDown })
+            CHECK(
+                form::keyAction(list, key, modifiers, {}, shown).kind == KeyAction::Kind::Swallow);
     }
     form::Modifiers shift;
     shift.shift = true;

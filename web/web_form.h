@@ -17,6 +17,7 @@
 #include "browser_clock.h"
 #include "controls.h"
 #include "form_logic.h"
+#include "invariants.h"
 #include "keyboard.h"
 
 #include <optional>
@@ -25,7 +26,7 @@
 
 namespace web {
 
-class WebForm final : public form::Controls {
+class WebForm final : public form::Controls, public form::Readback {
 public:
     // Builds the page's controls from the design and runs Form_Load.
     WebForm();
@@ -33,10 +34,12 @@ public:
     // The page's events, with controls numbered as they were built.
     void optionClicked(int control);
     void rowChosen(int control, int row);
-    // True if the page must not give the key its own meaning.
-    bool keyPressed(int control, form::Key key, form::Modifiers modifiers);
+    // `key` as numbered by dom::setKeys. True if the page must not give the key its own meaning.
+    bool keyPressed(int control, int key, form::Modifiers modifiers);
 
     const form::MainFormLogic& logic() const { return logic_; }
+    // For tests: what is wrong with the page, empty if nothing (form::brokenInvariant).
+    std::string brokenInvariant() const;
 
     // form::Controls
     void clearList(form::ControlId list) override;
@@ -50,6 +53,12 @@ public:
     void showTimes(const std::array<form::TimeText, 2>& times) override;
     void announce(const std::string& text) override;
 
+    // form::Readback: what the page's elements show.
+    std::string shownText(form::ControlId control) const override;
+    bool isChosen(form::ControlId option) const override;
+    bool isShown(form::ControlId control) const override;
+    std::optional<form::ControlId> focused() const override;
+
 private:
     struct Control {
         const form::ControlRow* row;
@@ -59,6 +68,7 @@ private:
     };
 
     int number(form::ControlId id) const;
+    std::optional<form::ControlId> idOf(int control) const;
     Control& list(form::ControlId id);
     const Control& list(form::ControlId id) const;
     int chosenIn(form::Name group) const;
