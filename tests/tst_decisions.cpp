@@ -496,7 +496,7 @@ TEST_CASE("a clock too coarse for one run gets the work again, and shows only wh
     CHECK(controls.recorded.list1(1).rows.size() == 4);
 }
 
-TEST_CASE("a time shows the digits measured, no more")
+TEST_CASE("a time shows the digits measured, no more, three at most; a count is grouped")
 {
     CHECK(measured::durationText(4010, 2) == "4,0 мкс");
     CHECK(measured::durationText(4010, 1) == "4 мкс");
@@ -505,4 +505,35 @@ TEST_CASE("a time shows the digits measured, no more")
     CHECK(measured::durationText(850, 2) == "850 нс");
     CHECK(measured::durationText(96, 1) == "100 нс");
     CHECK(measured::durationText(7, 1) == "7 нс");
+
+    // Three digits where the clock resolves them, in the unit that keeps one to three before
+    // the comma.
+    struct Case {
+        const char* what;
+        std::int64_t nanoseconds;
+        const char* text;
+    };
+    const Case times[] = {
+        { "nothing measured", 0, "0 нс" },
+        { "last nanoseconds", 999, "999 нс" },
+        { "first microsecond", 1000, "1,00 мкс" },
+        { "two digits before the comma", 11'340, "11,3 мкс" },
+        { "half rounds up", 11'350, "11,4 мкс" },
+        { "three before the comma", 170'449, "170 мкс" },
+        { "rounds into the next unit", 999'600, "1,00 мс" },
+        { "just below the next unit", 999'400, "999 мкс" },
+        { "milliseconds", 1'284'999, "1,28 мс" },
+        { "slowest search", 81'649'000, "81,6 мс" },
+        { "seconds", 2'345'678'901, "2,35 с" },
+    };
+    for (const Case& c : times) {
+        CAPTURE(c.what);
+        CHECK(measured::durationText(c.nanoseconds) == c.text);
+    }
+
+    CHECK(measured::countText(0) == "0");
+    CHECK(measured::countText(4823) == "4823"); // four digits stay whole
+    CHECK(measured::countText(20'428) == "20\u00a0428");
+    CHECK(measured::countText(645'644) == "645\u00a0644");
+    CHECK(measured::countText(49'487'498) == "49\u00a0487\u00a0498");
 }
