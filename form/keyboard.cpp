@@ -9,14 +9,7 @@
 namespace form {
 namespace {
 
-    bool isOption(Name name) { return name == Name::Option1 || name == Name::Option2; }
-
     bool same(ControlId a, ControlId b) { return a.name == b.name && a.index == b.index; }
-
-    ControlId idOf(const ControlRow& row)
-    {
-        return { row.name, static_cast<std::int16_t>(row.index) };
-    }
 
     // The buttons of the option group `name`, in the design's order.
     std::vector<ControlId> group(Name name)

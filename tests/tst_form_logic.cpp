@@ -212,4 +212,8 @@ TEST_CASE("indices no button sends change nothing")
     CHECK(window.logic.intervalIndex() == -1);
     CHECK(window.text1(0) == texts::taskStatement);
     CHECK(window.shownTimes.empty());
+    const std::int16_t method = window.logic.methodIndex();
+    window.logic.Option2_Click(3);
+    window.logic.Option2_Click(-1);
+    CHECK(window.logic.methodIndex() == method);
 }

@@ -15,11 +15,8 @@
 namespace web {
 namespace {
 
-    // 15 twips make one CSS pixel, as one pixel at 96 dpi: the page at 100 % zoom is the size of
-    // the desktop window.
-    constexpr double twipsPerPixel = 15.0;
-
-    double pixels(int twips) { return twips / twipsPerPixel; }
+    // CSS pixels as pixels at 96 dpi: the page at 100 % zoom is the size of the desktop window.
+    double pixels(int twips) { return form::pixels(twips); }
 
     // Empty for the system's colours of the element.
     std::string cssColour(form::Background background)
@@ -37,10 +34,7 @@ namespace {
         return colour;
     }
 
-    bool isOption(form::Name name)
-    {
-        return name == form::Name::Option1 || name == form::Name::Option2;
-    }
+    using form::isOption;
 
     dom::Element elementOf(form::Name name)
     {
@@ -118,7 +112,7 @@ WebForm::WebForm()
 
     for (std::size_t k = 0; k < controls_.size(); ++k) {
         const form::ControlRow& row = *controls_[k].row;
-        const form::ControlId id { row.name, static_cast<std::int16_t>(row.index) };
+        const form::ControlId id = form::idOf(row);
         const form::Look look = form::look(row);
         const form::Spoken spoken = form::spoken(id);
         int parent = -1;
@@ -244,7 +238,7 @@ std::optional<form::ControlId> WebForm::idOf(int control) const
     if (control < 0 || control >= static_cast<int>(controls_.size()))
         return std::nullopt;
     const form::ControlRow& row = *controls_[static_cast<std::size_t>(control)].row;
-    return form::ControlId { row.name, static_cast<std::int16_t>(row.index) };
+    return form::idOf(row);
 }
 
 bool WebForm::keyPressed(int control, int key, form::Modifiers modifiers)

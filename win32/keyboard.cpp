@@ -65,7 +65,7 @@ std::optional<form::ControlId> MainWindow::controlOf(HWND hwnd) const
     const Child* child = find(hwnd);
     if (!child)
         return std::nullopt;
-    return form::ControlId { child->row->name, static_cast<std::int16_t>(child->row->index) };
+    return form::idOf(*child->row);
 }
 
 form::Choices MainWindow::choices() const

@@ -44,7 +44,6 @@ public:
     HWND control(form::Name name, int index) const;
     HWND tooltips() const { return tooltip_; }
     const form::MainFormLogic& logic() const { return logic_; }
-    const Annotations& annotations() const { return annotations_; }
 
     // The window's own keyboard handling of a message taken from the queue (every key the logic
     // decides: form::keyAction), then the dialog manager's. True if the message was handled

@@ -17,10 +17,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The design works in twips; 15 of them make one device-independent pixel, so Qt's own
-// high-DPI scaling enlarges the whole window evenly.
-constexpr int twipsPerPixel = form::twipsPerInch / 96;
-constexpr int pixels(int twips) { return twips / twipsPerPixel; }
+// Device-independent pixels, which Qt's own high-DPI scaling enlarges evenly.
+using form::pixels;
 
 void setColours(QWidget* widget, form::Background background, form::Look::TextColour text)
 {
@@ -166,7 +164,7 @@ void MainForm::createControls()
     for (const form::ControlRow& row : form::timeDesign)
         create(row);
     for (const Placed& p : placed_) {
-        const form::ControlId id { p.row->name, static_cast<std::int16_t>(p.row->index) };
+        const form::ControlId id = form::idOf(*p.row);
         const form::Spoken spoken = form::spoken(id);
         describeForScreenReaders(p.widget, spoken,
             spoken.heading ? qobject_cast<QLabel*>(widget(*spoken.heading)) : nullptr);
@@ -193,7 +191,7 @@ std::optional<form::ControlId> MainForm::controlOf(const QWidget* widget) const
 {
     for (const Placed& p : placed_) {
         if (p.widget == widget)
-            return form::ControlId { p.row->name, static_cast<std::int16_t>(p.row->index) };
+            return form::idOf(*p.row);
     }
     return std::nullopt;
 }

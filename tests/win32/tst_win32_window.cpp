@@ -581,8 +581,6 @@ TEST_CASE_FIXTURE(WindowFixture, "screen readers hear what the logic says of eac
         CAPTURE(form::designName(row));
         if (spoken.role == form::Role::None)
             continue;
-        CHECK(win32::utf8(window.annotations().name(hwnd)) == spoken.name);
-        CHECK(win32::utf8(window.annotations().description(hwnd)) == spoken.description);
         // As MSAA reports it: Wine's oleacc reads window texts, Windows' the annotations or the
         // heading before a control. Wine has no way to name the text box, which has a text.
         if (spoken.role != form::Role::TextBox)
