@@ -13,7 +13,9 @@
 #include <span>
 #include <string>
 
-// The three kinds of control whose Qt defaults differ from what the window promises its users.
+// The window's widgets where Qt's defaults differ from what the window promises its users: a
+// focus ring, the lists, the option buttons, the text box, the frames of the groups and the
+// hidden stored lists.
 
 // A ring in the text colour along the edge of its parent control while that control has the
 // keyboard focus. The styles' own marks are a faint dotted line on the coloured buttons, a pale
