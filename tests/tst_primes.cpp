@@ -59,15 +59,17 @@ TEST_CASE("the bounds of the design's table, around the square root's switch and
     // Perfect squares and the largest candidate.
     const int squareRoot[][2] = { { 5, 2 }, { 6, 3 }, { 9, 4 }, { 25, 6 }, { 99, 11 }, { 100, 11 },
         { 110, 11 }, { 111, 12 }, { 1000, 33 }, { 9999, 101 }, { 10000, 101 } };
-    for (const auto& [n, bound] : squareRoot) {
+    for (const auto& nBound : squareRoot) {
+        const int n = nBound[0];
         CAPTURE(n);
-        CHECK(primes::divisorBound(Method::SquareRoot, i16(n)) == bound);
+        CHECK(primes::divisorBound(Method::SquareRoot, i16(n)) == nBound[1]);
     }
     // Halves round to the even neighbour.
     const int half[][2] = { { 13, 6 }, { 15, 8 }, { 9999, 5000 }, { 10000, 5000 } };
-    for (const auto& [n, bound] : half) {
+    for (const auto& nBound : half) {
+        const int n = nBound[0];
         CAPTURE(n);
-        CHECK(primes::divisorBound(Method::Half, i16(n)) == bound);
+        CHECK(primes::divisorBound(Method::Half, i16(n)) == nBound[1]);
     }
 }
 
@@ -151,8 +153,10 @@ TEST_CASE("the stored lists hold every prime below ten thousand once, and no lis
 // The window never passes such indices; the search still answers with nothing.
 TEST_CASE("indices outside the tables find nothing")
 {
-    for (const auto& [interval, method] :
+    for (const std::pair<int, int>& indices :
         { std::pair<int, int> { -1, 2 }, { 4, 2 }, { 0, -1 }, { 3, 3 } }) {
+        const int interval = indices.first;
+        const int method = indices.second;
         CAPTURE(interval);
         CAPTURE(method);
         const primes::Search found = primes::findPrimes(i16(interval), i16(method));
