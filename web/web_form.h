@@ -6,9 +6,10 @@
 // The window as a web page: the design's controls as HTML elements (radio buttons in two named
 // groups, two list boxes with role="listbox", a read-only textarea, labels), built by page.js
 // from the design table, the screen-reader texts and the look that form/ decides. A click on a
-// radio button or a row, or a key, reaches WebForm through the exported functions of main.cpp and
-// runs the form's handler (Option1_Click, Option2_Click, List1_Click), which asks for the lists,
-// the text box and the times through the Controls interface implemented here.
+// radio button or a row, or a key, reaches WebForm through the page's events (dom.h, carried out
+// in main.cpp); form::keyAction decides what a key does. A click runs the form's handler
+// (Option1_Click, Option2_Click, List1_Click), which asks for the lists, the text box and the
+// times through the Controls interface implemented here.
 //
 // While a handler runs, a list's rows are only data here; when it returns, each list that changed
 // is built in the page in one go, as the Windows window redraws its lists only after the handler.
