@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The prime-intervals authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The two commands of the README: `make run` and `make test`. Each target first installs what it
-# is missing, and only that: `make run` and a plain `make` what building and running need,
+# The commands of the README: `make run`, `make test` and `make web`, and the others below. Each
+# target first installs what it is missing, and only that: `make run` and a plain `make` what building and running need,
 # `make test` also what the tests run, `make bench`, `make package` and `make screenshot` each
 # their own tools (scripts/install-deps).
 BUILD ?= build

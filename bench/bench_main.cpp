@@ -9,12 +9,12 @@
 // search at the speed of bare remainders, an honest demonstration, a window that adds little, a
 // quick start in little memory) as ratios within this one run; no absolute time is judged, the
 // machines are shared.
-#include "controls.h"
 #include "form_texts.h"
 #include "kernels.h"
 #include "main_form.h"
 #include "startup_probe.h"
 #include "trial_division.h"
+#include "widgets.h"
 
 #include <QApplication>
 

@@ -11,12 +11,6 @@
 
 namespace form {
 
-// One control of the design: its array and its index there ("List1", 0).
-struct ControlId {
-    Name name;
-    std::int16_t index;
-};
-
 // The time under one list, and what it measures (for a tooltip and a screen reader): which side,
 // and, where the figure is the mean of several runs, how many.
 struct TimeText {

@@ -10,6 +10,19 @@
 
 namespace form {
 
+const ControlRow* rowOf(ControlId id)
+{
+    for (const ControlRow& row : design) {
+        if (row.name == id.name && row.index == id.index)
+            return &row;
+    }
+    for (const ControlRow& row : timeDesign) {
+        if (row.name == id.name && row.index == id.index)
+            return &row;
+    }
+    return nullptr;
+}
+
 std::string designName(const ControlRow& row)
 {
     constexpr const char* names[] = { "Text1", "Label1", "List1", "List2", "Frame1", "Frame2",

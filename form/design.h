@@ -21,6 +21,14 @@ enum class Name { Text1, Label1, List1, List2, Frame1, Frame2, Option1, Option2,
 
 enum class Container { Window, Frame1, Frame2 };
 
+// One control of the design: its array and its index there ("List1", 0).
+struct ControlId {
+    Name name;
+    std::int16_t index;
+};
+
+constexpr bool isOption(Name name) { return name == Name::Option1 || name == Name::Option2; }
+
 // A control's background: the system's colours for its kind, none of its own (black text on
 // whatever its container shows), or a fixed colour.
 struct Background {
@@ -53,6 +61,13 @@ struct ControlRow {
 };
 
 inline constexpr int twipsPerInch = 1440;
+
+// A length of the design in pixels at `dpi` dots per inch, rounded to the nearest: 15 twips make
+// one pixel at 96 dpi (one device-independent pixel, one CSS pixel at 100 % zoom).
+constexpr int pixels(int twips, int dpi = 96)
+{
+    return (twips * dpi + twipsPerInch / 2) / twipsPerInch;
+}
 
 // The window itself: its client area, colour, title and the font every control inherits.
 struct WindowDesign {
@@ -110,6 +125,14 @@ constexpr bool inTabOrder(std::span<const ControlRow> rows)
     return true;
 }
 static_assert(inTabOrder(design), "the design table lists its controls in tab order");
+
+// The row of a control in the design or among the time labels; nullptr for none.
+const ControlRow* rowOf(ControlId id);
+
+constexpr ControlId idOf(const ControlRow& row)
+{
+    return { row.name, static_cast<std::int16_t>(row.index) };
+}
 
 // The name the design gives a control: "Option1(2)" in a control array, "Frame1" for a frame.
 std::string designName(const ControlRow& row);

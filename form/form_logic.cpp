@@ -68,7 +68,13 @@ void MainFormLogic::Option1_Click(std::int16_t Index)
     showMeasured(summary);
 }
 
-void MainFormLogic::Option2_Click(std::int16_t Index) { MethodIndex = Index; }
+void MainFormLogic::Option2_Click(std::int16_t Index)
+{
+    // Only the three method buttons call this; anything else would name no bound.
+    if (Index < 0 || Index >= static_cast<std::int16_t>(std::size(texts::methodCaptions)))
+        return;
+    MethodIndex = Index;
+}
 
 void MainFormLogic::List1_Click(std::int16_t Index)
 {

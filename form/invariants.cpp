@@ -13,19 +13,6 @@
 namespace form {
 namespace {
 
-    const ControlRow* rowOf(ControlId id)
-    {
-        const auto is
-            = [id](const ControlRow& row) { return row.name == id.name && row.index == id.index; };
-        if (const auto* found = std::find_if(std::begin(design), std::end(design), is);
-            found != std::end(design))
-            return found;
-        if (const auto* found = std::find_if(std::begin(timeDesign), std::end(timeDesign), is);
-            found != std::end(timeDesign))
-            return found;
-        return nullptr;
-    }
-
     std::string nameOf(ControlId id)
     {
         const ControlRow* row = rowOf(id);

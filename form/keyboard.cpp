@@ -9,14 +9,7 @@
 namespace form {
 namespace {
 
-    bool isOption(Name name) { return name == Name::Option1 || name == Name::Option2; }
-
     bool same(ControlId a, ControlId b) { return a.name == b.name && a.index == b.index; }
-
-    ControlId idOf(const ControlRow& row)
-    {
-        return { row.name, static_cast<std::int16_t>(row.index) };
-    }
 
     // The buttons of the option group `name`, in the design's order.
     std::vector<ControlId> group(Name name)
@@ -93,18 +86,73 @@ std::vector<ControlId> tabStops(Choices chosen)
 
 ControlId initialFocus() { return tabStops({}).front(); }
 
+std::optional<int> listRow(Key key, ListView list)
+{
+    if (list.count <= 0)
+        return std::nullopt;
+    const int last = list.count - 1;
+    const int page = std::max(list.rowsPerPage - 1, 1);
+    const bool none = list.selected < 0;
+    int row = 0;
+    switch (key) {
+    case Key::Up:
+        row = none ? 0 : list.selected - 1;
+        break;
+    case Key::Down:
+        row = none ? 0 : list.selected + 1;
+        break;
+    case Key::PageUp:
+        row = none ? 0 : list.selected - page;
+        break;
+    case Key::PageDown:
+        row = none ? 0 : list.selected + page;
+        break;
+    case Key::Home:
+        row = 0;
+        break;
+    case Key::End:
+        row = last;
+        break;
+    default:
+        return std::nullopt;
+    }
+    return std::clamp(row, 0, last);
+}
+
 bool leftAlone(Modifiers modifiers) { return modifiers.control || modifiers.alt || modifiers.meta; }
 
-KeyAction keyAction(std::optional<ControlId> focused, Key key, Modifiers modifiers, Choices chosen)
+KeyAction keyAction(
+    std::optional<ControlId> focused, Key key, Modifiers modifiers, Choices chosen, ListView list)
 {
+    const KeyAction nothing { KeyAction::Kind::Swallow,
+        focused.value_or(ControlId { Name::Text1, 0 }) };
     if (key == Key::Other)
         return {};
+    // Tab with Ctrl, Alt or the logo key: what the system leaves of it (Alt+Tab and a browser's
+    // Ctrl+Tab never reach the window) does nothing, rather than moving by rules of the toolkit's
+    // own that differ from the stops above.
     if (key == Key::Tab)
-        return leftAlone(modifiers) ? KeyAction {} : tab(focused, !modifiers.shift, chosen);
-    if (!focused || !isOption(focused->name))
+        return leftAlone(modifiers) ? nothing : tab(focused, !modifiers.shift, chosen);
+    if (!focused)
+        return {};
+    // In a list, Left, Right and Space, which toolkits give a list's current row without its
+    // selection, or the page's scrolling, do nothing.
+    if (focused->name == Name::List1) {
+        const std::optional<int> row = leftAlone(modifiers) ? std::nullopt : listRow(key, list);
+        if (!row || *row == list.selected)
+            return nothing;
+        return { KeyAction::Kind::Select, *focused, *row };
+    }
+    if (!isOption(focused->name))
+        return {};
+    // On an option button, Home, End and the page keys are not the window's; Space clicks the
+    // button, also the chosen one, as a click of the mouse does.
+    if (key == Key::Home || key == Key::End || key == Key::PageUp || key == Key::PageDown)
         return {};
     if (leftAlone(modifiers))
-        return { KeyAction::Kind::Swallow, *focused };
+        return nothing;
+    if (key == Key::Space)
+        return { KeyAction::Kind::Choose, *focused };
     // Within a group, the arrows choose the next or the previous button, round the group.
     const std::vector<ControlId> buttons = group(focused->name);
     const auto count = static_cast<std::ptrdiff_t>(buttons.size());

@@ -3,9 +3,10 @@
 
 #pragma once
 
-// Where the keyboard goes, for every window system: the Tab stops and the arrows among option
-// buttons. A front end tells which control has the focus and what its option groups show as
-// chosen, and carries out the answer with its own controls.
+// What every key the window knows does, for every window system: the Tab stops, the arrows and
+// Space on option buttons, and a list's arrows, Home, End, Page Up and Page Down. A front end
+// tells which control has the focus, what its option groups show as chosen and what the focused
+// list shows, and carries out the answer with its own controls.
 
 #include "controls.h"
 
@@ -14,7 +15,7 @@
 
 namespace form {
 
-enum class Key { Tab, Up, Down, Left, Right, Other };
+enum class Key { Tab, Up, Down, Left, Right, Home, End, PageUp, PageDown, Space, Other };
 
 struct Modifiers {
     bool shift = false;
@@ -40,22 +41,41 @@ std::vector<ControlId> tabStops(Choices chosen);
 // Where the focus is when the window opens: the first Tab stop, the text box.
 ControlId initialFocus();
 
-// With Ctrl, Alt or the logo key held, Tab and the arrows are not the window's: Tab is left to the
-// focused control, and an arrow on an option button does nothing. Shift only turns Tab back.
+// What the focused list shows: its selected row (-1 for none), its number of rows, and how many
+// rows it shows whole at once.
+struct ListView {
+    int selected = -1;
+    int count = 0;
+    int rowsPerPage = 1;
+};
+
+// The row a list's key selects: Up and Down step one row, Page Up and Page Down a page less one
+// row, so that the row selected before stays in view, Home and End go to the first and the last
+// row; all stop at the ends. With no row selected yet, End selects the last row and every other
+// key the first. Nothing for another key or an empty list.
+std::optional<int> listRow(Key key, ListView list);
+
+// With Ctrl, Alt or the logo key held, none of the window's keys does anything: not Tab, not an
+// arrow or Space on an option button, not a list's keys. Shift only turns Tab back.
 bool leftAlone(Modifiers modifiers);
 
 // What a key pressed on `focused` (nothing: no control has the focus) does in the window.
 struct KeyAction {
     enum class Kind {
-        None, // not the window's key: the focused control's own (a list's arrows, the text box's)
+        None, // not the window's key: the text box's own (its caret and scrolling)
         Focus, // move the focus to `target`, choosing nothing (Tab, Shift+Tab)
-        Choose, // move the focus to the option button `target` and click it (arrows in a group)
-        Swallow, // nothing happens: an arrow left alone on an option button, whose toolkits'
-                 // own meanings (move, choose or both, with or without wrap) differ
+        Choose, // move the focus to the option button `target` and click it, also when it is
+                // chosen already (arrows in a group, Space)
+        Select, // select `row` in the list `target` and click it, as a click on the row does
+        Swallow, // nothing happens, where the toolkits' own meanings differ (a modified Tab,
+                 // move, choose or both on a button, a list's row moved without its selection)
     };
     Kind kind = Kind::None;
     ControlId target { Name::Text1, 0 };
+    int row = -1; // for Select
 };
-KeyAction keyAction(std::optional<ControlId> focused, Key key, Modifiers modifiers, Choices chosen);
+// `list` is what the focused control shows, if it is a list.
+KeyAction keyAction(std::optional<ControlId> focused, Key key, Modifiers modifiers, Choices chosen,
+    ListView list = {});
 
 } // namespace form

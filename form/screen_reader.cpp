@@ -22,19 +22,6 @@ namespace {
         { Name::Frame2, 0, 4 }, // "Алгоритъм"
     };
 
-    const ControlRow* rowOf(ControlId id)
-    {
-        for (const ControlRow& row : design) {
-            if (row.name == id.name && row.index == id.index)
-                return &row;
-        }
-        for (const ControlRow& row : timeDesign) {
-            if (row.name == id.name && row.index == id.index)
-                return &row;
-        }
-        return nullptr;
-    }
-
     template <std::size_t N> std::string at(const char* const (&texts)[N], std::int16_t i)
     {
         return i >= 0 && static_cast<std::size_t>(i) < N ? texts[i] : "";

@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "controls.h"
 #include "main_form.h"
 #include "qt_translation.h"
 #include "sieve.h"
+#include "widgets.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -6,6 +6,8 @@
 // works, a session driven by real key events alone, and a focus mark that can be seen.
 
 #include "form_fixture.h"
+#include "form_texts.h"
+#include "measured_time.h"
 #include "screen_reader.h"
 
 #include <QAccessible>
@@ -198,6 +200,7 @@ private Q_SLOTS:
     void otherListContinuesFromTheSelection();
     void intervalIsAnnounced_data();
     void intervalIsAnnounced();
+    void timesSayWhatTheyShow();
     void focusIsVisible_data();
     void focusIsVisible();
 
@@ -515,6 +518,31 @@ void TestAccessibility::intervalIsAnnounced()
     QCOMPARE(announced.first().politeness,
         static_cast<int>(QAccessible::AnnouncementPoliteness::Polite));
 #endif
+}
+
+// Each time is named by the time it shows, and described by its tooltip: the side it measures,
+// for the computed side with the bound chosen.
+void TestAccessibility::timesSayWhatTheyShow()
+{
+    clickOption(form->option2()[1]);
+    clickOption(form->option1()[3]);
+    clickOption(form->option1()[2]);
+    const form::Measured& measured = form->measured();
+    QCOMPARE(form->label2()[0]->text(),
+        QString::fromStdString(
+            measured::durationText(measured.storedNanoseconds, measured.storedDigits)));
+    QCOMPARE(form->label2()[1]->text(),
+        QString::fromStdString(
+            measured::durationText(measured.computedNanoseconds, measured.computedDigits)));
+    // A mean of several runs goes on to say so (tst_measurement).
+    QVERIFY(form->label2()[0]->toolTip().startsWith(
+        QString::fromUtf8(texts::spoken::storedTimeDescription)));
+    QVERIFY(form->label2()[1]->toolTip().contains(QString::fromUtf8(texts::methodCaptions[1])));
+    for (QLabel* label : form->label2()) {
+        QAccessibleInterface* spoken = accessible(label);
+        QCOMPARE(spoken->text(QAccessible::Name), label->text());
+        QCOMPARE(spoken->text(QAccessible::Description), label->toolTip());
+    }
 }
 
 void TestAccessibility::focusIsVisible_data()

@@ -16,6 +16,8 @@
 #include "recording_controls.h"
 #include "screen_reader.h"
 
+#include <cmath>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,25 +29,21 @@ using form::Key;
 using form::KeyAction;
 using form::Name;
 
-const form::ControlRow& rowOf(ControlId id)
+const form::ControlRow& designRow(ControlId id)
 {
-    for (const form::ControlRow& row : form::design) {
-        if (row.name == id.name && row.index == id.index)
-            return row;
-    }
-    throw std::out_of_range("not in the design");
+    const form::ControlRow* row = form::rowOf(id);
+    if (!row)
+        throw std::out_of_range("not in the design");
+    return *row;
 }
 
-ControlId idOf(const form::ControlRow& row)
-{
-    return { row.name, static_cast<std::int16_t>(row.index) };
-}
+using form::idOf;
 
 bool same(ControlId a, ControlId b) { return a.name == b.name && a.index == b.index; }
 
-bool isOption(Name name) { return name == Name::Option1 || name == Name::Option2; }
+using form::isOption;
 
-std::string nameOf(ControlId id) { return form::designName(rowOf(id)); }
+std::string nameOf(ControlId id) { return form::designName(designRow(id)); }
 
 // Every state of the two groups: none or one button chosen in each.
 std::vector<form::Choices> everyChoice()
@@ -69,7 +67,7 @@ TEST_CASE("every showing control that takes the focus is a stop once, in the des
         int lastTab = -1;
         std::set<Name> groupsSeen;
         for (const ControlId stop : stops) {
-            const form::ControlRow& row = rowOf(stop);
+            const form::ControlRow& row = designRow(stop);
             CAPTURE(nameOf(stop));
             CHECK(row.visible);
             CHECK(row.tabIndex > lastTab);
@@ -147,32 +145,102 @@ TEST_CASE("arrows choose the next or previous button of their group, round the g
             }
         }
     }
-    // Elsewhere the arrows are the control's own: a list moves its row, the text box its caret.
-    for (const ControlId own : { ControlId { Name::List1, 0 }, ControlId { Name::Text1, 0 } }) {
-        CHECK(form::keyAction(own, Key::Down, {}, {}).kind == KeyAction::Kind::None);
-        CHECK(form::keyAction(own, Key::Left, {}, {}).kind == KeyAction::Kind::None);
-    }
-    CHECK(form::keyAction(ControlId { Name::Option1, 0 }, Key::Other, {}, {}).kind
-        == KeyAction::Kind::None);
+    // The text box keeps its arrows for its caret; Home, End and the page keys are no button's.
+    for (const Key key : { Key::Down, Key::Left, Key::Home, Key::PageDown, Key::Space })
+        CHECK(form::keyAction(ControlId { Name::Text1, 0 }, key, {}, {}).kind
+            == KeyAction::Kind::None);
+    for (const Key key : { Key::Home, Key::End, Key::PageUp, Key::PageDown, Key::Other })
+        CHECK(form::keyAction(ControlId { Name::Option1, 0 }, key, {}, {}).kind
+            == KeyAction::Kind::None);
 }
 
-TEST_CASE("Ctrl, Alt and the logo key leave Tab and the arrows alone; Shift does not")
+TEST_CASE("Space clicks the focused button, also the chosen one")
+{
+    for (const ControlId button :
+        { ControlId { Name::Option1, 2 }, ControlId { Name::Option2, 0 } }) {
+        CAPTURE(nameOf(button));
+        for (const form::Choices chosen : { form::Choices {}, form::Choices { 2, 0 } }) {
+            const KeyAction space = form::keyAction(button, Key::Space, {}, chosen);
+            CHECK(space.kind == KeyAction::Kind::Choose);
+            CHECK(same(space.target, button));
+        }
+    }
+}
+
+TEST_CASE("a list's keys move its selection a row, a page or to an end, and stop there")
+{
+    const ControlId list { Name::List1, 1 };
+    struct Case {
+        const char* what;
+        Key key;
+        form::ListView shown;
+        int row; // -1: nothing happens
+    };
+    // Three rows show at once, so a page moves two and the row selected before stays in view.
+    const Case cases[] = {
+        { "Down", Key::Down, { 4, 21, 3 }, 5 },
+        { "Up", Key::Up, { 4, 21, 3 }, 3 },
+        { "Page Down", Key::PageDown, { 4, 21, 3 }, 6 },
+        { "Page Up", Key::PageUp, { 4, 21, 3 }, 2 },
+        { "Home", Key::Home, { 4, 21, 3 }, 0 },
+        { "End", Key::End, { 4, 21, 3 }, 20 },
+        { "Page Down near the end", Key::PageDown, { 19, 21, 3 }, 20 },
+        { "Page Up near the start", Key::PageUp, { 1, 21, 3 }, 0 },
+        { "Page Down, one row shows", Key::PageDown, { 4, 21, 1 }, 5 },
+        { "Down on the last row", Key::Down, { 20, 21, 3 }, -1 },
+        { "Up on the first row", Key::Up, { 0, 21, 3 }, -1 },
+        { "Home on the first row", Key::Home, { 0, 21, 3 }, -1 },
+        { "Down, none selected", Key::Down, { -1, 21, 3 }, 0 },
+        { "Up, none selected", Key::Up, { -1, 21, 3 }, 0 },
+        { "Page Down, none selected", Key::PageDown, { -1, 21, 3 }, 0 },
+        { "End, none selected", Key::End, { -1, 21, 3 }, 20 },
+        { "Down in an empty list", Key::Down, { -1, 0, 3 }, -1 },
+        { "End in an empty list", Key::End, { -1, 0, 3 }, -1 },
+        { "Left", Key::Left, { 4, 21, 3 }, -1 },
+        { "Right", Key::Right, { 4, 21, 3 }, -1 },
+        { "Space", Key::Space, { 4, 21, 3 }, -1 },
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.what);
+        const KeyAction action = form::keyAction(list, c.key, {}, {}, c.shown);
+        if (c.row < 0) {
+            CHECK(action.kind == KeyAction::Kind::Swallow);
+            continue;
+        }
+        CHECK(action.kind == KeyAction::Kind::Select);
+        CHECK(same(action.target, list));
+        CHECK(action.row == c.row);
+    }
+}
+
+TEST_CASE("Ctrl, Alt and the logo key leave every key of the window doing nothing; Shift does not")
 {
     const ControlId option { Name::Option2, 1 };
+    const ControlId list { Name::List1, 1 };
+    const form::ListView shown { 4, 21, 3 };
     for (int held = 1; held < 8; ++held) {
         form::Modifiers modifiers;
         modifiers.control = held & 1;
         modifiers.alt = held & 2;
         modifiers.meta = held & 4;
         CAPTURE(held);
-        CHECK(form::keyAction(option, Key::Tab, modifiers, {}).kind == KeyAction::Kind::None);
+        for (const ControlId focused : { option, list, ControlId { Name::Text1, 0 } })
+            CHECK(
+                form::keyAction(focused, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        CHECK(form::keyAction(std::nullopt, Key::Tab, modifiers, {}).kind
+            == KeyAction::Kind::Swallow);
         CHECK(form::keyAction(option, Key::Down, modifiers, {}).kind == KeyAction::Kind::Swallow);
-        CHECK(form::keyAction(ControlId { Name::List1, 1 }, Key::Down, modifiers, {}).kind
-            == KeyAction::Kind::None);
+        CHECK(form::keyAction(option, Key::Space, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        for (const Key key :
+            { Key::Down, Key::Up, Key::Home, Key::End, Key::PageUp, Key::PageDown })
+            CHECK(
+                form::keyAction(list, key, modifiers, {}, shown).kind == KeyAction::Kind::Swallow);
     }
     form::Modifiers shift;
     shift.shift = true;
     CHECK(form::keyAction(option, Key::Down, shift, {}).kind == KeyAction::Kind::Choose);
+    CHECK(form::keyAction(option, Key::Space, shift, {}).kind == KeyAction::Kind::Choose);
+    CHECK(form::keyAction(list, Key::Down, shift, {}, shown).kind == KeyAction::Kind::Select);
 }
 
 TEST_CASE("a screen reader names each list and group by the heading right above it")
@@ -268,24 +336,62 @@ TEST_CASE("each description speaks of its own control")
     CHECK(form::spoken({ Name::Frame2, 0 }).description.find("следващия") != std::string::npos);
 }
 
-TEST_CASE("black text on every designed colour, the system's on the system's; labels centred")
+namespace {
+
+// WCAG's relative luminance of a colour, and the contrast ratio of two.
+double luminance(std::uint32_t rgb)
 {
-    const auto check = [](const form::ControlRow& row) {
-        const form::Look look = form::look(row);
-        CAPTURE(form::designName(row));
-        const bool systemColours = row.background.kind == form::Background::Kind::System;
-        CHECK((look.text == form::Look::TextColour::System) == systemColours);
-        const bool label = row.name == Name::Label1 || row.name == Name::Label2;
-        CHECK((look.horizontal == form::Look::Align::Centre) == label);
+    const auto channel = [](std::uint32_t value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
-    for (const form::ControlRow& row : form::design)
-        check(row);
-    for (const form::ControlRow& row : form::timeDesign) {
-        check(row);
-        CHECK(form::look(row).vertical == form::Look::Align::Centre);
+    return 0.2126 * channel((rgb >> 16) & 0xFF) + 0.7152 * channel((rgb >> 8) & 0xFF)
+        + 0.0722 * channel(rgb & 0xFF);
+}
+
+double contrast(std::uint32_t a, std::uint32_t b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour behind a control's text: its own, or for none of its own, its container's.
+std::optional<std::uint32_t> shownBehind(const form::ControlRow& row)
+{
+    if (row.background.kind == form::Background::Kind::Rgb)
+        return row.background.rgb;
+    if (row.background.kind == form::Background::Kind::System)
+        return std::nullopt;
+    if (row.container == form::Container::Window)
+        return form::window.background.rgb;
+    return designRow({ row.container == form::Container::Frame1 ? Name::Frame1 : Name::Frame2, 0 })
+        .background.rgb;
+}
+
+} // namespace
+
+// Whatever the desktop's theme: the system's text colour goes only on the system's background,
+// which the theme makes readable; on every colour of the design the text must be readable by
+// itself, at WCAG's 4.5 to 1 at least, where a dark theme's light text would not be.
+TEST_CASE("the text is readable on every background the design shows")
+{
+    std::vector<form::ControlRow> rows(std::begin(form::design), std::end(form::design));
+    rows.insert(rows.end(), std::begin(form::timeDesign), std::end(form::timeDesign));
+    int coloured = 0;
+    for (const form::ControlRow& row : rows) {
+        CAPTURE(form::designName(row));
+        const form::Look look = form::look(row);
+        const std::optional<std::uint32_t> behind = shownBehind(row);
+        if (!behind) {
+            CHECK(look.text == form::Look::TextColour::System);
+            continue;
+        }
+        ++coloured;
+        REQUIRE(look.text == form::Look::TextColour::Black);
+        CHECK(contrast(0x000000, *behind) >= 4.5);
     }
-    // Headings hang from their top edge, as the design's labels do.
-    CHECK(form::look(rowOf({ Name::Label1, 2 })).vertical == form::Look::Align::Start);
+    CHECK(coloured >= 10); // the buttons, headings, frames and times
 }
 
 namespace {
@@ -428,7 +534,7 @@ TEST_CASE("a clock too coarse for one run gets the work again, and shows only wh
     CHECK(controls.recorded.list1(1).rows.size() == 4);
 }
 
-TEST_CASE("a time shows the digits measured, no more")
+TEST_CASE("a time shows the digits measured, no more, three at most; a count is grouped")
 {
     CHECK(measured::durationText(4010, 2) == "4,0 мкс");
     CHECK(measured::durationText(4010, 1) == "4 мкс");
@@ -437,4 +543,35 @@ TEST_CASE("a time shows the digits measured, no more")
     CHECK(measured::durationText(850, 2) == "850 нс");
     CHECK(measured::durationText(96, 1) == "100 нс");
     CHECK(measured::durationText(7, 1) == "7 нс");
+
+    // Three digits where the clock resolves them, in the unit that keeps one to three before
+    // the comma.
+    struct Case {
+        const char* what;
+        std::int64_t nanoseconds;
+        const char* text;
+    };
+    const Case times[] = {
+        { "nothing measured", 0, "0 нс" },
+        { "last nanoseconds", 999, "999 нс" },
+        { "first microsecond", 1000, "1,00 мкс" },
+        { "two digits before the comma", 11'340, "11,3 мкс" },
+        { "half rounds up", 11'350, "11,4 мкс" },
+        { "three before the comma", 170'449, "170 мкс" },
+        { "rounds into the next unit", 999'600, "1,00 мс" },
+        { "just below the next unit", 999'400, "999 мкс" },
+        { "milliseconds", 1'284'999, "1,28 мс" },
+        { "slowest search", 81'649'000, "81,6 мс" },
+        { "seconds", 2'345'678'901, "2,35 с" },
+    };
+    for (const Case& c : times) {
+        CAPTURE(c.what);
+        CHECK(measured::durationText(c.nanoseconds) == c.text);
+    }
+
+    CHECK(measured::countText(0) == "0");
+    CHECK(measured::countText(4823) == "4823"); // four digits stay whole
+    CHECK(measured::countText(20'428) == "20\u00a0428");
+    CHECK(measured::countText(645'644) == "645\u00a0644");
+    CHECK(measured::countText(49'487'498) == "49\u00a0487\u00a0498");
 }

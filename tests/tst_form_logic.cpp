@@ -7,6 +7,7 @@
 #include <doctest.h>
 
 #include "form_texts.h"
+#include "oracle_bounds.h"
 #include "recording_controls.h"
 #include "sieve.h"
 
@@ -107,6 +108,57 @@ TEST_CASE("each interval click shows both times and has the result read out once
             + ", последователно " + times[1].text + ".");
 }
 
+TEST_CASE("the times show once an interval is chosen, not before")
+{
+    RecordingControls window;
+    // Neither a method nor a row click measures anything.
+    window.logic.Option2_Click(0);
+    window.clickRow(0, 0);
+    CHECK(window.shownTimes.empty());
+    CHECK_FALSE(window.shownOf(form::Name::Label2, 0));
+    window.logic.Option1_Click(1);
+    REQUIRE(window.shownTimes.size() == 1);
+    for (const form::TimeText& time : window.shownTimes.back())
+        CHECK_FALSE(time.text.empty());
+}
+
+// The computed side's description names the chosen bound and the divisibility checks its search
+// made: a window that searched with another bound would give itself away by the count.
+TEST_CASE("the computed time's description names the bound and the checks of its search")
+{
+    for (std::int16_t method = 0; method < 3; ++method) {
+        for (std::int16_t interval = 0; interval < 4; ++interval) {
+            CAPTURE(method);
+            CAPTURE(interval);
+            RecordingControls window;
+            window.logic.Option2_Click(method);
+            // A different interval first, so that the figures must be replaced, not kept.
+            window.logic.Option1_Click(static_cast<std::int16_t>((interval + 1) % 4));
+            window.logic.Option1_Click(interval);
+            const std::int64_t operations = oracleOperations(std::max(intervalEnds[interval][0], 2),
+                intervalEnds[interval][1], static_cast<primes::Method>(method));
+            CHECK(window.logic.measured().remainderOperations == operations);
+
+            // What it measures; a mean of several runs goes on to say so (tst_measurement).
+            std::string description = window.shownTimes.back()[1].description;
+            description = description.substr(0, description.find(texts::spoken::meanOfRunsBefore));
+            const std::string before = std::string(texts::spoken::computedTimeBefore)
+                + texts::methodCaptions[method] + ": ";
+            const std::string after = texts::spoken::computedTimeAfter;
+            REQUIRE(description.size() > before.size() + after.size());
+            CHECK(description.substr(0, before.size()) == before);
+            CHECK(description.substr(description.size() - after.size()) == after);
+            // The count, its digits grouped by no-break spaces.
+            std::string count = description.substr(
+                before.size(), description.size() - before.size() - after.size());
+            for (std::size_t at = count.find("\u00a0"); at != std::string::npos;
+                 at = count.find("\u00a0"))
+                count.erase(at, std::string("\u00a0").size());
+            CHECK(count == std::to_string(operations));
+        }
+    }
+}
+
 TEST_CASE("row sync")
 {
     RecordingControls window;
@@ -162,4 +214,8 @@ TEST_CASE("indices no button sends change nothing")
     CHECK(window.logic.intervalIndex() == -1);
     CHECK(window.text1(0) == texts::taskStatement);
     CHECK(window.shownTimes.empty());
+    const std::int16_t method = window.logic.methodIndex();
+    window.logic.Option2_Click(3);
+    window.logic.Option2_Click(-1);
+    CHECK(window.logic.methodIndex() == method);
 }

@@ -5,24 +5,15 @@
 
 #include <emscripten.h>
 
+#include <cstdio>
 #include <vector>
 
 // clang-format off
 // Every function only hands its arguments to the page's script (page.js, the object Page).
 EM_JS(void, js_set_title, (const char* p, int n), { Page.setTitle(Page.str(p, n)); });
-EM_JS(void, js_set_form_size, (double w, double h, int bg, const char* f, int fn, double pt), {
-    Page.setFormSize(w, h, bg, Page.str(f, fn), pt);
-});
-EM_JS(void, js_add_control, (int k, const char* id, int idn, int kind, int parent, double x, double y,
-    double w, double h, int bg, int visible, const char* text, int textn, int black, int hCentre,
-    int vCentre, int role, const char* name, int namen, const char* desc, int descn,
-    const char* heading, int headingn, int chosen), {
-    Page.addControl(k, { id: Page.str(id, idn), kind: kind, parent: parent, left: x, top: y,
-        width: w, height: h, background: bg, visible: !!visible, text: Page.str(text, textn),
-        black: !!black, hCentre: !!hCentre, vCentre: !!vCentre, role: role,
-        name: Page.str(name, namen), description: Page.str(desc, descn),
-        heading: Page.str(heading, headingn), chosen: !!chosen });
-});
+EM_JS(void, js_set_form, (const char* p, int n), { Page.setForm(Page.json(p, n)); });
+EM_JS(void, js_set_keys, (const char* p, int n), { Page.setKeys(Page.json(p, n)); });
+EM_JS(void, js_add_control, (int k, const char* p, int n), { Page.addControl(k, Page.json(p, n)); });
 EM_JS(void, js_set_text, (int k, const char* p, int n), { Page.setText(k, Page.str(p, n)); });
 EM_JS(int, js_text, (int k, char* buffer, int size), {
     return Page.put(Page.text(k), buffer, size);
@@ -31,6 +22,7 @@ EM_JS(void, js_set_rows, (int k, const char* p, int n, int selected), {
     Page.setRows(k, Page.str(p, n), selected);
 });
 EM_JS(void, js_select, (int k, int row), { Page.select(k, row); });
+EM_JS(int, js_rows_per_page, (int k), { return Page.rowsPerPage(k); });
 EM_JS(void, js_show_time, (int k, const char* p, int n, const char* d, int dn), {
     Page.showTime(k, Page.str(p, n), Page.str(d, dn));
 });
@@ -38,27 +30,139 @@ EM_JS(void, js_announce, (const char* p, int n), { Page.announce(Page.str(p, n))
 EM_JS(void, js_focus, (int k), { Page.focus(k); });
 EM_JS(void, js_check, (int k), { Page.check(k); });
 EM_JS(int, js_checked, (int k), { return Page.checked(k) ? 1 : 0; });
+EM_JS(int, js_shown, (int k), { return Page.shown(k) ? 1 : 0; });
+EM_JS(int, js_focused, (), { return Page.focused(); });
+EM_JS(void, js_reply, (const char* p, int n), { Page.reply = Page.str(p, n); });
 EM_JS(double, js_now, (), { return Page.now(); });
 // clang-format on
 
 namespace dom {
 namespace {
     int size(std::string_view s) { return static_cast<int>(s.size()); }
+
+    // One JSON object, written field by field.
+    class Object {
+    public:
+        Object& add(std::string_view key, std::string_view value)
+        {
+            field(key);
+            text_ += '"';
+            for (const char c : value) {
+                if (c == '"' || c == '\\') {
+                    text_ += '\\';
+                    text_ += c;
+                } else if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                    text_ += escaped;
+                } else {
+                    text_ += c;
+                }
+            }
+            text_ += '"';
+            return *this;
+        }
+        Object& add(std::string_view key, const char* value)
+        {
+            return add(key, std::string_view(value));
+        }
+        Object& add(std::string_view key, double value)
+        {
+            field(key);
+            char number[32];
+            std::snprintf(number, sizeof number, "%.17g", value);
+            text_ += number;
+            return *this;
+        }
+        Object& add(std::string_view key, int value)
+        {
+            return add(key, static_cast<double>(value));
+        }
+        Object& add(std::string_view key, bool value)
+        {
+            field(key);
+            text_ += value ? "true" : "false";
+            return *this;
+        }
+        std::string text() const { return text_ + '}'; }
+
+    private:
+        void field(std::string_view key)
+        {
+            text_ += text_.size() > 1 ? ",\"" : "\"";
+            text_ += key;
+            text_ += "\":";
+        }
+        std::string text_ = "{";
+    };
+
+    const char* elementName(Element element)
+    {
+        switch (element) {
+        case Element::TextBox:
+            return "textbox";
+        case Element::List:
+            return "list";
+        case Element::Frame:
+            return "frame";
+        case Element::Option:
+            return "option";
+        case Element::Label:
+            return "label";
+        case Element::Time:
+            return "time";
+        }
+        return "";
+    }
 }
 
 void setTitle(std::string_view title) { js_set_title(title.data(), size(title)); }
 
-void setFormSize(double width, double height, int background, std::string_view font, double points)
+void setForm(const FormDescription& form)
 {
-    js_set_form_size(width, height, background, font.data(), size(font), points);
+    const std::string json = Object()
+                                 .add("width", form.width)
+                                 .add("height", form.height)
+                                 .add("background", form.background)
+                                 .add("font", form.font)
+                                 .add("points", form.points)
+                                 .text();
+    js_set_form(json.data(), size(json));
 }
 
-void addControl(int control, const ControlDescription& s)
+void setKeys(std::span<const KeyName> keys)
 {
-    js_add_control(control, s.id.data(), size(s.id), s.kind, s.parent, s.left, s.top, s.width,
-        s.height, s.background, s.visible, s.text.data(), size(s.text), s.blackText,
-        s.centreHorizontally, s.centreVertically, s.role, s.name.data(), size(s.name),
-        s.description.data(), size(s.description), s.heading.data(), size(s.heading), s.chosen);
+    Object names;
+    for (const KeyName& key : keys)
+        names.add(key.name, key.key);
+    const std::string json = names.text();
+    js_set_keys(json.data(), size(json));
+}
+
+void addControl(int control, const ControlDescription& c)
+{
+    const std::string json = Object()
+                                 .add("id", c.id)
+                                 .add("element", elementName(c.element))
+                                 .add("parent", c.parent)
+                                 .add("left", c.left)
+                                 .add("top", c.top)
+                                 .add("width", c.width)
+                                 .add("height", c.height)
+                                 .add("background", c.background)
+                                 .add("visible", c.visible)
+                                 .add("text", c.text)
+                                 .add("blackText", c.blackText)
+                                 .add("centreHorizontally", c.centreHorizontally)
+                                 .add("centreVertically", c.centreVertically)
+                                 .add("radioGroup", c.radioGroup)
+                                 .add("group", c.group)
+                                 .add("name", c.name)
+                                 .add("description", c.description)
+                                 .add("heading", c.heading)
+                                 .add("chosen", c.chosen)
+                                 .text();
+    js_add_control(control, json.data(), size(json));
 }
 
 void setText(int control, std::string_view text) { js_set_text(control, text.data(), size(text)); }
@@ -80,6 +184,7 @@ void setRows(int control, std::string_view rows, int selected)
 }
 
 void select(int control, int row) { js_select(control, row); }
+int rowsPerPage(int control) { return js_rows_per_page(control); }
 
 void showTime(int control, std::string_view text, std::string_view description)
 {
@@ -90,6 +195,9 @@ void announce(std::string_view text) { js_announce(text.data(), size(text)); }
 void focus(int control) { js_focus(control); }
 void check(int control) { js_check(control); }
 bool checked(int control) { return js_checked(control) != 0; }
+bool shown(int control) { return js_shown(control) != 0; }
+int focused() { return js_focused(); }
+void reply(std::string_view text) { js_reply(text.data(), size(text)); }
 double now() { return js_now(); }
 
 } // namespace dom

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page's program: builds the form when the WebAssembly has loaded, then waits for the page's
-// events, which page.js hands over through the functions below.
+// events (dom.h), which it hands to the form.
 
+#include "dom.h"
 #include "web_form.h"
 
 #include <emscripten.h>
@@ -19,8 +20,6 @@ int main()
     return 0;
 }
 
-extern "C" {
-
 EMSCRIPTEN_KEEPALIVE void web_option_clicked(int control)
 {
     if (page)
@@ -33,16 +32,22 @@ EMSCRIPTEN_KEEPALIVE void web_row_chosen(int control, int row)
         page->rowChosen(control, row);
 }
 
-// `key`: 0 Tab, 1 Up, 2 Down, 3 Left, 4 Right (form::Key). Returns 1 where the page must not give
-// the key its own meaning.
 EMSCRIPTEN_KEEPALIVE int web_key_pressed(
-    int control, int key, int shift, int control_key, int alt, int meta)
+    int control, int key, int shift, int ctrl, int alt, int meta)
 {
-    if (!page || key < 0 || key > static_cast<int>(form::Key::Other))
-        return 0;
-    return page->keyPressed(control, static_cast<form::Key>(key),
-               { shift != 0, control_key != 0, alt != 0, meta != 0 })
+    return page && page->keyPressed(control, key, { shift != 0, ctrl != 0, alt != 0, meta != 0 })
         ? 1
         : 0;
 }
+
+#ifdef PAGE_TEST_EXPORTS
+#include "invariants.h"
+
+// For the test build of the page only (test_exports.js): the window's invariants, checked by the
+// logic itself over what the page shows.
+extern "C" EMSCRIPTEN_KEEPALIVE void web_broken_invariant()
+{
+    const std::string broken = page ? page->brokenInvariant() : "the page has not started";
+    dom::reply(broken);
 }
+#endif

@@ -1,30 +1,26 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's side of the edge (dom.cpp calls it; it calls the exported functions of main.cpp):
-// it turns the control descriptions that the C++ front end reads from form/ into HTML elements,
-// and the user's clicks and keys into calls of the front end. It decides nothing about the form:
-// which key does what, the names, the descriptions, the colours and the places all come from the
-// C++ side. Only what a native list box does by itself is here: arrows, Home, End, Page Up and
-// Page Down move its selection.
+// The page's side of the edge (dom.h declares both directions): it builds HTML elements from the
+// control descriptions that the C++ front end reads from form/, shows what the logic writes, and
+// hands the user's clicks and keys to the C++ side, which decides what each does. Controls are
+// numbered as the C++ side added them; kinds of element and keys cross by name.
 
-// form::Name, form::Role and form::Key as numbers.
-var Kind = { Text1: 0, Label1: 1, List1: 2, List2: 3, Frame1: 4, Frame2: 5, Option1: 6,
-    Option2: 7, Label2: 8 };
-var Role = { None: 0, TextBox: 1, List: 2, Group: 3, OptionButton: 4, Label: 5 };
-var Keys = { Tab: 0, ArrowUp: 1, ArrowDown: 2, ArrowLeft: 3, ArrowRight: 4 };
-
-var Page = {
+// A lexical binding, not a property of window: the page's script and the EM_JS functions of
+// dom.cpp reach it, other scripts' window does not carry it.
+const Page = {
     form: null,
     boxes: [], // per control: the positioned element
     focusable: [], // per control: the element that takes the focus, if any
     texts: [], // per control: the element that shows its text
     descriptions: [], // per control: the hidden element its description is read from
     selected: [], // per list: the selected row, -1 for none
+    keys: {}, // KeyboardEvent.key to the number the C++ side knows it by (dom::setKeys)
     decoder: new TextDecoder(),
     encoder: new TextEncoder(),
 
     str: function (p, n) { return Page.decoder.decode(HEAPU8.subarray(p, p + n)); },
+    json: function (p, n) { return JSON.parse(Page.str(p, n)); },
     // Writes `s` as UTF-8 into the buffer if it fits; returns its length in bytes.
     put: function (s, buffer, size) {
         var bytes = Page.encoder.encode(s);
@@ -34,22 +30,22 @@ var Page = {
     },
     // A length in design pixels, scaled with the form as --u is (page.css), in one step.
     px: function (n) { return 'min(' + n + 'px, 100vw * ' + n + ' / var(--form-width))'; },
-    colour: function (rgb) { return '#' + ('00000' + rgb.toString(16)).slice(-6); },
 
     setTitle: function (title) { document.title = title; },
 
-    setFormSize: function (width, height, background, font, points) {
+    setForm: function (f) {
         var form = document.getElementById('MainForm');
         Page.form = form;
-        form.style.setProperty('--form-width', width);
-        form.style.width = Page.px(width);
-        form.style.height = Page.px(height);
-        form.style.background = Page.colour(background);
+        form.style.setProperty('--form-width', f.width);
+        form.style.width = Page.px(f.width);
+        form.style.height = Page.px(f.height);
+        form.style.background = f.background;
         // 1 pt is 4/3 CSS pixels. Liberation Serif has the metrics of Times New Roman; the page
         // carries a subset of it (page.css), for systems that have neither.
-        form.style.fontFamily = '"' + font + '", "Liberation Serif", "Prime Intervals Serif", serif';
-        form.style.fontSize = Page.px(points * 4 / 3);
+        form.style.fontFamily = '"' + f.font + '", "Liberation Serif", "Prime Intervals Serif", serif';
+        form.style.fontSize = Page.px(f.points * 4 / 3);
         document.addEventListener('keydown', Page.keydown, true);
+        document.addEventListener('keyup', Page.keyup, true);
         // A click on what takes no focus (the form's background, a heading, a time) leaves the
         // focus where it was, as in a desktop window, instead of on the page.
         form.addEventListener('mousedown', function (event) {
@@ -58,19 +54,21 @@ var Page = {
         });
     },
 
+    setKeys: function (keys) { Page.keys = keys; },
+
+    // `c`: one control, as dom::ControlDescription describes it.
     addControl: function (k, c) {
         var parent = c.parent < 0 ? Page.form : Page.boxes[c.parent];
         var box, focusable = null, text = null;
-        switch (c.kind) {
-        case Kind.Text1:
+        switch (c.element) {
+        case 'textbox':
             box = document.createElement('textarea');
             box.readOnly = true;
             box.spellcheck = false;
             box.value = c.text;
             focusable = box;
             break;
-        case Kind.List1:
-        case Kind.List2:
+        case 'list':
             box = document.createElement('div');
             box.className = 'list';
             box.setAttribute('role', 'listbox');
@@ -79,32 +77,33 @@ var Page = {
             Page.selected[k] = -1;
             Page.listEvents(k, box);
             break;
-        case Kind.Frame1:
-        case Kind.Frame2:
+        case 'frame':
             box = document.createElement('div');
             box.className = 'frame';
             break;
-        case Kind.Option1:
-        case Kind.Option2:
+        case 'option':
             // The label is the whole coloured rectangle: a click anywhere in it chooses.
             box = document.createElement('label');
             box.className = 'option';
             focusable = document.createElement('input');
             focusable.type = 'radio';
-            focusable.name = c.kind === Kind.Option1 ? 'Option1' : 'Option2';
+            focusable.name = c.radioGroup;
             focusable.checked = c.chosen;
             text = document.createElement('span');
             text.textContent = c.text;
             box.append(focusable, text);
             Page.optionEvents(k, focusable, box);
             break;
-        default: // Label1, Label2
+        case 'label':
+        case 'time':
             box = document.createElement('div');
-            box.className = c.kind === Kind.Label2 ? 'label time' : 'label';
+            box.className = c.element === 'time' ? 'label time' : 'label';
             text = document.createElement('span');
             text.textContent = c.text;
             box.append(text);
             break;
+        default:
+            throw new Error('no element of the kind ' + c.element);
         }
         if (focusable !== box)
             box.id = c.id + '-box';
@@ -117,24 +116,22 @@ var Page = {
         style.top = Page.px(c.top);
         style.width = Page.px(c.width);
         style.height = Page.px(c.height);
-        if (c.background >= 0)
-            style.background = Page.colour(c.background);
-        else if (c.background === -2)
-            style.background = 'transparent';
-        if (c.black)
+        if (c.background)
+            style.background = c.background;
+        if (c.blackText)
             style.color = '#000';
-        style.justifyContent = c.hCentre ? 'center' : 'flex-start';
-        style.textAlign = c.hCentre ? 'center' : 'start';
-        style.alignItems = c.vCentre ? 'center' : 'flex-start';
+        style.justifyContent = c.centreHorizontally ? 'center' : 'flex-start';
+        style.textAlign = c.centreHorizontally ? 'center' : 'start';
+        style.alignItems = c.centreVertically ? 'center' : 'flex-start';
 
         var named = focusable || box;
-        if (c.role === Role.Group)
+        if (c.group)
             box.setAttribute('role', 'radiogroup');
         if (c.heading)
             named.setAttribute('aria-labelledby', c.heading);
-        else if (c.name && c.role !== Role.Label)
+        else if (c.name)
             named.setAttribute('aria-label', c.name);
-        if (c.description || c.kind === Kind.Label2) {
+        if (c.description || c.element === 'time') {
             var description = document.createElement('span');
             description.id = c.id + '-description';
             description.textContent = c.description;
@@ -153,7 +150,12 @@ var Page = {
         Page.boxes[k].scrollTop = 0;
     },
 
-    text: function (k) { return Page.texts[k] ? Page.texts[k].textContent : ''; },
+    // What a control shows: a text box's text, a label's or a button's caption.
+    text: function (k) {
+        if (Page.boxes[k] instanceof HTMLTextAreaElement)
+            return Page.boxes[k].value;
+        return Page.texts[k] ? Page.texts[k].textContent : '';
+    },
 
     // All rows in one go: one parse of the list's HTML, not one call per row.
     setRows: function (k, rows, selected) {
@@ -203,8 +205,8 @@ var Page = {
     },
 
     // A click on a radio button runs its handler, also on the chosen one, as on the desktop.
-    // Space on the chosen button clicks it there too, where Chromium raises no click.
     optionEvents: function (k, input, label) {
+        input.addEventListener('click', function () { Module['_web_option_clicked'](k); });
         // Firefox does not pass a click with Ctrl, Shift, Alt or the logo key from a label to its
         // button: such a click chooses the button here, as a plain one does, in every engine.
         label.addEventListener('click', function (event) {
@@ -215,56 +217,22 @@ var Page = {
             input.focus();
             input.click();
         });
-        var clicked = false;
-        input.addEventListener('click', function () {
-            clicked = true;
-            Module['_web_option_clicked'](k);
-        });
-        input.addEventListener('keydown', function (event) {
-            if (event.key === ' ')
-                clicked = false;
-        });
-        input.addEventListener('keyup', function (event) {
-            if (event.key !== ' ' || !input.checked)
-                return;
-            setTimeout(function () {
-                if (!clicked && input.checked)
-                    Module['_web_option_clicked'](k);
-                clicked = true;
-            }, 0);
-        });
     },
 
-    // A list box's own keys and clicks: each chosen row goes to the front end, which selects it
-    // and runs List1_Click.
+    // How many rows a list shows whole at once.
+    rowsPerPage: function (k) {
+        var box = Page.boxes[k];
+        var rowHeight = box.children.length ? box.children[0].offsetHeight : 0;
+        return rowHeight > 0 ? Math.max(1, Math.floor(box.clientHeight / rowHeight)) : 1;
+    },
+
+    // A click on a row goes to the front end, which selects it and runs List1_Click. The list's
+    // keys come through Page.keydown.
     listEvents: function (k, box) {
         box.addEventListener('click', function (event) {
             var option = event.target.closest('[role="option"]');
             if (option && box.contains(option))
                 Module['_web_row_chosen'](k, Number(option.dataset.row));
-        });
-        box.addEventListener('keydown', function (event) {
-            if (event.ctrlKey || event.altKey || event.metaKey)
-                return;
-            var count = box.children.length;
-            var at = Page.selected[k];
-            var rowHeight = count ? box.children[0].offsetHeight : 1;
-            var page = Math.max(1, Math.floor(box.clientHeight / Math.max(rowHeight, 1)) - 1);
-            var row;
-            switch (event.key) {
-            case 'ArrowDown': row = at < 0 ? 0 : at + 1; break;
-            case 'ArrowUp': row = at < 0 ? 0 : at - 1; break;
-            case 'Home': row = 0; break;
-            case 'End': row = count - 1; break;
-            case 'PageDown': row = at < 0 ? 0 : at + page; break;
-            case 'PageUp': row = at < 0 ? 0 : at - page; break;
-            default: return;
-            }
-            event.preventDefault();
-            if (!count)
-                return;
-            row = Math.min(Math.max(row, 0), count - 1);
-            Module['_web_row_chosen'](k, row);
         });
     },
 
@@ -289,21 +257,41 @@ var Page = {
         var input = Page.focusable[k];
         return !!input && input.type === 'radio' && input.checked;
     },
-
-    // Tab, Shift+Tab and the arrows, as the form decides (form::keyAction).
-    keydown: function (event) {
-        // WebKitGTK names Shift+Tab by its code alone (GTK's ISO_Left_Tab has no key name).
-        var key = event.key === 'Unidentified' && event.code === 'Tab' ? 'Tab' : event.key;
-        if (!(key in Keys))
-            return;
+    // Whether a control shows: neither it nor what holds it is hidden.
+    shown: function (k) { return !Page.boxes[k].closest('[hidden]'); },
+    // The control that has the focus, -1 for none.
+    focused: function () {
         var focused = document.activeElement;
-        var k = focused && focused.dataset && focused.dataset.control !== undefined
+        return focused && focused.dataset && focused.dataset.control !== undefined
             ? Number(focused.dataset.control) : -1;
-        if (Module['_web_key_pressed'](k, Keys[key], event.shiftKey, event.ctrlKey,
-                event.altKey, event.metaKey)) {
+    },
+
+    // A key's name; WebKitGTK names Shift+Tab by its code alone (GTK's ISO_Left_Tab has none).
+    keyName: function (event) {
+        return event.key === 'Unidentified' && event.code === 'Tab' ? 'Tab' : event.key;
+    },
+
+    // Every key the C++ side knows goes there first (form::keyAction decides). A key it takes
+    // keeps none of the browser's meanings, on its release neither: a radio button would click
+    // itself as Space comes up.
+    taken: null,
+    keydown: function (event) {
+        var key = Page.keyName(event);
+        if (!(key in Page.keys))
+            return;
+        if (Module['_web_key_pressed'](Page.focused(), Page.keys[key], event.shiftKey,
+                event.ctrlKey, event.altKey, event.metaKey)) {
             event.preventDefault();
             event.stopPropagation();
+            Page.taken = key;
         }
+    },
+    keyup: function (event) {
+        if (Page.keyName(event) !== Page.taken)
+            return;
+        Page.taken = null;
+        event.preventDefault();
+        event.stopPropagation();
     },
 
     // The form's clock. Its step is the logic's to observe (form/measurement.h).

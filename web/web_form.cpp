@@ -9,34 +9,72 @@
 #include "screen_reader.h"
 #include "trial_division.h"
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace web {
 namespace {
 
-    // 15 twips make one CSS pixel, as one pixel at 96 dpi: the page at 100 % zoom is the size of
-    // the desktop window.
-    constexpr double twipsPerPixel = 15.0;
+    // CSS pixels as pixels at 96 dpi: the page at 100 % zoom is the size of the desktop window.
+    double pixels(int twips) { return form::pixels(twips); }
 
-    double pixels(int twips) { return twips / twipsPerPixel; }
-
-    int cssColour(form::Background background)
+    // Empty for the system's colours of the element.
+    std::string cssColour(form::Background background)
     {
         switch (background.kind) {
         case form::Background::Kind::System:
-            return -1;
+            return {};
         case form::Background::Kind::None:
-            return -2;
+            return "transparent";
         case form::Background::Kind::Rgb:
             break;
         }
-        return static_cast<int>(background.rgb);
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(background.rgb));
+        return colour;
     }
 
-    bool isOption(form::Name name)
+    using form::isOption;
+
+    dom::Element elementOf(form::Name name)
     {
-        return name == form::Name::Option1 || name == form::Name::Option2;
+        switch (name) {
+        case form::Name::Text1:
+            return dom::Element::TextBox;
+        case form::Name::List1:
+        case form::Name::List2:
+            return dom::Element::List;
+        case form::Name::Frame1:
+        case form::Name::Frame2:
+            return dom::Element::Frame;
+        case form::Name::Option1:
+        case form::Name::Option2:
+            return dom::Element::Option;
+        case form::Name::Label1:
+            return dom::Element::Label;
+        case form::Name::Label2:
+            break;
+        }
+        return dom::Element::Time;
     }
+
+    // The keys the page hands over, by their browser names; each crosses as its place here.
+    struct PageKey {
+        const char* name;
+        form::Key key;
+    };
+    constexpr PageKey pageKeys[] = {
+        { "Tab", form::Key::Tab },
+        { "ArrowUp", form::Key::Up },
+        { "ArrowDown", form::Key::Down },
+        { "ArrowLeft", form::Key::Left },
+        { "ArrowRight", form::Key::Right },
+        { "Home", form::Key::Home },
+        { "End", form::Key::End },
+        { "PageUp", form::Key::PageUp },
+        { "PageDown", form::Key::PageDown },
+        { " ", form::Key::Space },
+    };
 
     // The page's title is the window's caption. A browser collapses blanks in a title, so the
     // caption's run of blanks becomes no-break spaces.
@@ -60,8 +98,13 @@ namespace {
 WebForm::WebForm()
 {
     dom::setTitle(pageTitle());
-    dom::setFormSize(pixels(form::window.clientWidth), pixels(form::window.clientHeight),
-        cssColour(form::window.background), form::window.fontName, form::window.fontPoints);
+    dom::setForm({ pixels(form::window.clientWidth), pixels(form::window.clientHeight),
+        cssColour(form::window.background), form::window.fontName,
+        static_cast<double>(form::window.fontPoints) });
+    std::vector<dom::KeyName> keys;
+    for (std::size_t i = 0; i < std::size(pageKeys); ++i)
+        keys.push_back({ pageKeys[i].name, static_cast<int>(i) });
+    dom::setKeys(keys);
     for (const form::ControlRow& row : form::design)
         controls_.push_back({ &row, {}, -1, false });
     for (const form::ControlRow& row : form::timeDesign)
@@ -69,7 +112,7 @@ WebForm::WebForm()
 
     for (std::size_t k = 0; k < controls_.size(); ++k) {
         const form::ControlRow& row = *controls_[k].row;
-        const form::ControlId id { row.name, static_cast<std::int16_t>(row.index) };
+        const form::ControlId id = form::idOf(row);
         const form::Look look = form::look(row);
         const form::Spoken spoken = form::spoken(id);
         int parent = -1;
@@ -82,24 +125,27 @@ WebForm::WebForm()
             heading = form::designName(
                 *controls_[static_cast<std::size_t>(number(*spoken.heading))].row);
         dom::ControlDescription described {
-            form::designName(row),
-            static_cast<int>(row.name),
-            parent,
-            pixels(row.left),
-            pixels(row.top),
-            pixels(row.width),
-            pixels(row.height),
-            cssColour(row.background),
-            row.visible,
-            row.text ? row.text : "",
-            look.text == form::Look::TextColour::Black,
-            look.horizontal == form::Look::Align::Centre,
-            look.vertical == form::Look::Align::Centre,
-            static_cast<int>(spoken.role),
-            spoken.name,
-            spoken.description,
-            heading,
-            row.chosen,
+            .id = form::designName(row),
+            .element = elementOf(row.name),
+            .parent = parent,
+            .left = pixels(row.left),
+            .top = pixels(row.top),
+            .width = pixels(row.width),
+            .height = pixels(row.height),
+            .background = cssColour(row.background),
+            .visible = row.visible,
+            .text = row.text ? row.text : "",
+            .blackText = look.text == form::Look::TextColour::Black,
+            .centreHorizontally = look.horizontal == form::Look::Align::Centre,
+            .centreVertically = look.vertical == form::Look::Align::Centre,
+            .radioGroup
+            = isOption(row.name) ? (row.name == form::Name::Option1 ? "Option1" : "Option2") : "",
+            .group = spoken.role == form::Role::Group,
+            // A label is read by its own text.
+            .name = spoken.role == form::Role::Label ? std::string() : spoken.name,
+            .description = spoken.description,
+            .heading = heading,
+            .chosen = row.chosen,
         };
         // Frames are containers only: their design text ("Frame1") is never shown.
         if (row.name == form::Name::Frame1 || row.name == form::Name::Frame2)
@@ -187,15 +233,28 @@ void WebForm::rowChosen(int control, int row)
     update();
 }
 
-bool WebForm::keyPressed(int control, form::Key key, form::Modifiers modifiers)
+std::optional<form::ControlId> WebForm::idOf(int control) const
 {
-    std::optional<form::ControlId> focused;
-    if (control >= 0 && control < static_cast<int>(controls_.size())) {
-        const form::ControlRow& row = *controls_[static_cast<std::size_t>(control)].row;
-        focused = form::ControlId { row.name, static_cast<std::int16_t>(row.index) };
+    if (control < 0 || control >= static_cast<int>(controls_.size()))
+        return std::nullopt;
+    const form::ControlRow& row = *controls_[static_cast<std::size_t>(control)].row;
+    return form::idOf(row);
+}
+
+bool WebForm::keyPressed(int control, int key, form::Modifiers modifiers)
+{
+    if (key < 0 || key >= static_cast<int>(std::size(pageKeys)))
+        return false;
+    const std::optional<form::ControlId> focused = idOf(control);
+    form::ListView shown;
+    if (focused && focused->name == form::Name::List1) {
+        const Control& focusedList = list(*focused);
+        shown = { focusedList.selected, static_cast<int>(focusedList.rows.size()),
+            dom::rowsPerPage(control) };
     }
     const form::Choices chosen { chosenIn(form::Name::Option1), chosenIn(form::Name::Option2) };
-    const form::KeyAction action = form::keyAction(focused, key, modifiers, chosen);
+    const form::KeyAction action = form::keyAction(
+        focused, pageKeys[static_cast<std::size_t>(key)].key, modifiers, chosen, shown);
     switch (action.kind) {
     case form::KeyAction::Kind::None:
         return false;
@@ -209,9 +268,13 @@ bool WebForm::keyPressed(int control, form::Key key, form::Modifiers modifiers)
         optionClicked(target);
         return true;
     }
-    default:
+    case form::KeyAction::Kind::Select:
+        rowChosen(number(action.target), action.row);
+        return true;
+    case form::KeyAction::Kind::Swallow:
         return true;
     }
+    return true;
 }
 
 void WebForm::showRows()
@@ -307,5 +370,31 @@ void WebForm::setText(form::ControlId textBox, const std::string& text)
 void WebForm::showTimes(const std::array<form::TimeText, 2>& times) { times_ = times; }
 
 void WebForm::announce(const std::string& text) { announcement_ = text; }
+
+std::string WebForm::shownText(form::ControlId control) const
+{
+    std::string text = dom::text(number(control));
+    if (control.name != form::Name::Text1)
+        return text;
+    // A text area gives its text with LF line ends.
+    std::string crlf;
+    for (const char c : text) {
+        if (c == '\n')
+            crlf += '\r';
+        crlf += c;
+    }
+    return crlf;
+}
+
+bool WebForm::isChosen(form::ControlId option) const
+{
+    return isOption(option.name) && dom::checked(number(option));
+}
+
+bool WebForm::isShown(form::ControlId control) const { return dom::shown(number(control)); }
+
+std::optional<form::ControlId> WebForm::focused() const { return idOf(dom::focused()); }
+
+std::string WebForm::brokenInvariant() const { return form::brokenInvariant(*this, *this, logic_); }
 
 } // namespace web

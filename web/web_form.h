@@ -6,9 +6,10 @@
 // The window as a web page: the design's controls as HTML elements (radio buttons in two named
 // groups, two list boxes with role="listbox", a read-only textarea, labels), built by page.js
 // from the design table, the screen-reader texts and the look that form/ decides. A click on a
-// radio button or a row, or a key, reaches WebForm through the exported functions of main.cpp and
-// runs the form's handler (Option1_Click, Option2_Click, List1_Click), which asks for the lists,
-// the text box and the times through the Controls interface implemented here.
+// radio button or a row, or a key, reaches WebForm through the page's events (dom.h, carried out
+// in main.cpp); form::keyAction decides what a key does. A click runs the form's handler
+// (Option1_Click, Option2_Click, List1_Click), which asks for the lists, the text box and the
+// times through the Controls interface implemented here.
 //
 // Within the update bracket around the measured work, a list's rows are only data here; at its
 // end, each list that changed is built in the page in one go, as the Windows window redraws its
@@ -18,6 +19,7 @@
 #include "browser_clock.h"
 #include "controls.h"
 #include "form_logic.h"
+#include "invariants.h"
 #include "keyboard.h"
 
 #include <optional>
@@ -26,7 +28,7 @@
 
 namespace web {
 
-class WebForm final : public form::Controls {
+class WebForm final : public form::Controls, public form::Readback {
 public:
     // Builds the page's controls from the design and runs Form_Load.
     WebForm();
@@ -34,10 +36,12 @@ public:
     // The page's events, with controls numbered as they were built.
     void optionClicked(int control);
     void rowChosen(int control, int row);
-    // True if the page must not give the key its own meaning.
-    bool keyPressed(int control, form::Key key, form::Modifiers modifiers);
+    // `key` as numbered by dom::setKeys. True if the page must not give the key its own meaning.
+    bool keyPressed(int control, int key, form::Modifiers modifiers);
 
     const form::MainFormLogic& logic() const { return logic_; }
+    // For tests: what is wrong with the page, empty if nothing (form::brokenInvariant).
+    std::string brokenInvariant() const;
 
     // form::Controls
     void clearList(form::ControlId list) override;
@@ -54,6 +58,12 @@ public:
     void beginUpdate() override { }
     void endUpdate() override { showRows(); }
 
+    // form::Readback: what the page's elements show.
+    std::string shownText(form::ControlId control) const override;
+    bool isChosen(form::ControlId option) const override;
+    bool isShown(form::ControlId control) const override;
+    std::optional<form::ControlId> focused() const override;
+
 private:
     struct Control {
         const form::ControlRow* row;
@@ -63,6 +73,7 @@ private:
     };
 
     int number(form::ControlId id) const;
+    std::optional<form::ControlId> idOf(int control) const;
     Control& list(form::ControlId id);
     const Control& list(form::ControlId id) const;
     int chosenIn(form::Name group) const;

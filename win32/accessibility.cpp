@@ -41,29 +41,13 @@ void Annotations::setText(HWND control, const GUID& property, std::wstring_view 
 
 void Annotations::setName(HWND control, std::wstring_view name)
 {
-    names_[control] = name;
     setText(control, PROPID_ACC_NAME, name);
 }
 
 void Annotations::setDescription(HWND control, std::wstring_view description)
 {
-    descriptions_[control] = description;
     setText(control, PROPID_ACC_DESCRIPTION, description);
 }
-
-namespace {
-
-    std::wstring textOf(const std::map<HWND, std::wstring>& texts, HWND control)
-    {
-        const auto found = texts.find(control);
-        return found == texts.end() ? std::wstring() : found->second;
-    }
-
-} // namespace
-
-std::wstring Annotations::name(HWND control) const { return textOf(names_, control); }
-
-std::wstring Annotations::description(HWND control) const { return textOf(descriptions_, control); }
 
 void Annotations::setRole(HWND control, long role)
 {
@@ -81,8 +65,6 @@ void Annotations::setRole(HWND control, long role)
 
 void Annotations::clear()
 {
-    names_.clear();
-    descriptions_.clear();
     if (!services_)
         return;
     const MSAAPROPID properties[] = { PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, PROPID_ACC_ROLE };

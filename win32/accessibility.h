@@ -9,7 +9,6 @@
 
 #include <windows.h>
 
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,19 +32,12 @@ public:
     // Removes every annotation, before the windows are destroyed.
     void clear();
 
-    // The name and the description given to `control`, whether or not the system took them:
-    // where it has no annotation service, the tests still see which control was given which text.
-    std::wstring name(HWND control) const;
-    std::wstring description(HWND control) const;
-
 private:
     void setText(HWND control, const GUID& property, std::wstring_view text);
 
     bool comStarted_ = false;
     IAccPropServices* services_ = nullptr;
     std::vector<HWND> annotated_;
-    std::map<HWND, std::wstring> names_;
-    std::map<HWND, std::wstring> descriptions_;
 };
 
 // Has a screen reader read `text` once without moving the focus: a UI Automation notification

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The keyboard: the logic decides where Tab and the arrows go (form::keyAction), the window moves
-// the focus and clicks. Handled before the dialog manager sees the key: Wine's does not wrap Tab
-// from the last stop inside a frame (WS_EX_CONTROLPARENT) back to the first stop, and a multi-line
-// EDIT would keep Tab for itself (DLGC_WANTALLKEYS), so the dialog manager would never move on
-// from the text box. The rest (Space on a button, a list's keys) is the dialog manager's.
+// The keyboard: the logic decides what each key does (form::keyAction), the window moves the
+// focus, clicks and selects. Handled before the dialog manager sees the key: Wine's does not wrap
+// Tab from the last stop inside a frame (WS_EX_CONTROLPARENT) back to the first stop, a multi-line
+// EDIT would keep Tab for itself (DLGC_WANTALLKEYS), and the dialog manager's Ctrl+Tab reads only
+// Shift. What the logic leaves (the text box's own keys) is the dialog manager's.
 
 #include "main_window.h"
 
@@ -29,12 +29,34 @@ namespace {
             return form::Key::Left;
         case VK_RIGHT:
             return form::Key::Right;
+        case VK_HOME:
+            return form::Key::Home;
+        case VK_END:
+            return form::Key::End;
+        case VK_PRIOR:
+            return form::Key::PageUp;
+        case VK_NEXT:
+            return form::Key::PageDown;
+        case VK_SPACE:
+            return form::Key::Space;
         default:
             return form::Key::Other;
         }
     }
 
     bool held(int key) { return GetKeyState(key) < 0; }
+
+    // What a list box shows: its selected row, its rows and how many show whole at once.
+    form::ListView shownBy(HWND list)
+    {
+        RECT client {};
+        GetClientRect(list, &client);
+        const LRESULT rowHeight = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+        const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+        return { selected == LB_ERR ? -1 : static_cast<int>(selected),
+            static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)),
+            rowHeight > 0 ? static_cast<int>((client.bottom - client.top) / rowHeight) : 1 };
+    }
 
 } // namespace
 
@@ -43,7 +65,7 @@ std::optional<form::ControlId> MainWindow::controlOf(HWND hwnd) const
     const Child* child = find(hwnd);
     if (!child)
         return std::nullopt;
-    return form::ControlId { child->row->name, static_cast<std::int16_t>(child->row->index) };
+    return form::idOf(*child->row);
 }
 
 form::Choices MainWindow::choices() const
@@ -64,13 +86,17 @@ bool MainWindow::preTranslate(MSG& message)
 {
     if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
         return false;
-    // Alt with a key comes as WM_SYSKEYDOWN, which neither the window nor the dialog manager
-    // takes: Alt with an arrow does nothing, as the logic wants.
+    // Alt with a key comes as WM_SYSKEYDOWN, which neither a control nor the dialog manager takes
+    // (only the system: Alt+Space, Alt+F4): Alt with any key does nothing, as the logic wants.
     if (message.message == WM_KEYDOWN) {
         const form::Modifiers modifiers { held(VK_SHIFT), held(VK_CONTROL), held(VK_MENU),
             held(VK_LWIN) || held(VK_RWIN) };
+        const HWND focus = GetFocus();
+        const std::optional<form::ControlId> focused = controlOf(focus);
+        const form::ListView shown
+            = focused && focused->name == form::Name::List1 ? shownBy(focus) : form::ListView {};
         const form::KeyAction action
-            = form::keyAction(controlOf(GetFocus()), keyOf(message.wParam), modifiers, choices());
+            = form::keyAction(focused, keyOf(message.wParam), modifiers, choices(), shown);
         switch (action.kind) {
         case form::KeyAction::Kind::Focus:
             focusWithoutChoosing(require(action.target));
@@ -81,6 +107,14 @@ bool MainWindow::preTranslate(MSG& message)
             const HWND next = require(action.target);
             SetFocus(next);
             SendMessageW(next, BM_CLICK, 0, 0);
+            return true;
+        }
+        case form::KeyAction::Kind::Select: {
+            // LB_SETCURSEL scrolls the row into view but tells no one: the window runs the
+            // list's click as for the user's own LBN_SELCHANGE.
+            const HWND list = require(action.target);
+            SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(action.row), 0);
+            command(list, LBN_SELCHANGE);
             return true;
         }
         case form::KeyAction::Kind::Swallow:

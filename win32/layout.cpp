@@ -25,15 +25,8 @@ namespace {
     // logic's Tab stops (keyboard.cpp), not the z-order.
     std::vector<const form::ControlRow*> zOrder()
     {
-        const auto idOf = [](const form::ControlRow& row) {
-            return form::ControlId { row.name, static_cast<std::int16_t>(row.index) };
-        };
-        const auto rowOf = [](form::ControlId id) {
-            return &*std::find_if(
-                std::begin(form::design), std::end(form::design), [&](const form::ControlRow& row) {
-                    return row.name == id.name && row.index == id.index;
-                });
-        };
+        using form::idOf;
+        using form::rowOf;
         std::vector<const form::ControlRow*> headings;
         for (const form::ControlRow& row : form::design) {
             if (const auto heading = form::spoken(idOf(row)).heading)

@@ -44,10 +44,9 @@ public:
     HWND control(form::Name name, int index) const;
     HWND tooltips() const { return tooltip_; }
     const form::MainFormLogic& logic() const { return logic_; }
-    const Annotations& annotations() const { return annotations_; }
 
-    // The window's own keyboard handling of a message taken from the queue (Tab, Shift+Tab and the
-    // arrows among option buttons), then the dialog manager's. True if the message was handled
+    // The window's own keyboard handling of a message taken from the queue (every key the logic
+    // decides: form::keyAction), then the dialog manager's. True if the message was handled
     // and must not be dispatched.
     bool preTranslate(MSG& message);
 

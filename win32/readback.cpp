@@ -38,7 +38,7 @@ std::optional<form::ControlId> MainWindow::focused() const
     const Child* child = find(GetFocus());
     if (!child)
         return std::nullopt;
-    return form::ControlId { child->row->name, static_cast<std::int16_t>(child->row->index) };
+    return form::idOf(*child->row);
 }
 
 } // namespace win32

@@ -20,20 +20,14 @@ inline constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | W
 inline constexpr DWORD windowExStyle = 0;
 inline constexpr int firstControlId = 100; // a child's id: this plus its place in children_
 
-inline int pixels(int twips, UINT dpi)
-{
-    return MulDiv(twips, static_cast<int>(dpi), form::twipsPerInch);
-}
+inline int pixels(int twips, UINT dpi) { return form::pixels(twips, static_cast<int>(dpi)); }
 
 inline COLORREF colourRef(std::uint32_t rgb)
 {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-inline bool isOption(form::Name name)
-{
-    return name == form::Name::Option1 || name == form::Name::Option2;
-}
+using form::isOption;
 
 inline bool isChecked(HWND button)
 {

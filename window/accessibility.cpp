@@ -12,8 +12,9 @@
 
 using namespace Qt::StringLiterals;
 
-// Hidden controls get nothing, as no one can reach them; the rest get their names only where
-// Qt would not find the same by itself, so that a caption stays the name of its button.
+// Hidden controls get nothing, as no one can reach them; the rest get the name and the
+// description the logic gives them (for a button, its caption), and a heading names its control
+// as its buddy too.
 void describeForScreenReaders(QWidget* control, const form::Spoken& spoken, QLabel* heading)
 {
     if (spoken.role == form::Role::None)

@@ -16,15 +16,20 @@
 //
 // Where the keyboard goes, what screen readers hear and how each text looks are the logic's
 // decisions too (form/keyboard.h, form/screen_reader.h, form/look.h); this window only carries
-// them out. The controls whose Qt defaults differ from the design are in controls.h; the mapping
-// to Qt's accessibility is in accessibility.cpp. Each control's objectName is its design name
+// them out.
+//
+// Where things are: main_form.cpp makes the window and connects the controls' signals to the
+// handlers; layout.cpp builds and places the controls; keyboard.cpp carries out the keys;
+// controls.cpp is form::Controls and readback.cpp form::Readback. The widgets whose Qt defaults
+// differ from the design are in widgets.h; the mapping to Qt's accessibility is in
+// accessibility.cpp. Each control's objectName is its design name
 // ("Option1(2)", "List1(0)", "Frame2"), so tests, the bench and a debugger find it through Qt
 // (findChild), or through the read-only arrays below.
 
-#include "controls.h"
 #include "form_logic.h"
 #include "invariants.h"
 #include "keyboard.h"
+#include "widgets.h"
 
 #include <QWidget>
 

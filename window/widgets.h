@@ -13,7 +13,9 @@
 #include <span>
 #include <string>
 
-// The three kinds of control whose Qt defaults differ from what the window promises its users.
+// The window's widgets where Qt's defaults differ from what the window promises its users: a
+// focus ring, the lists, the option buttons, the text box, the frames of the groups and the
+// hidden stored lists.
 
 // A ring in the text colour along the edge of its parent control while that control has the
 // keyboard focus. The styles' own marks are a faint dotted line on the coloured buttons, a pale
@@ -48,6 +50,10 @@ public:
     // Selects `row` (or nothing for -1) and scrolls to it, moving the current item only if the
     // list has the focus; selecting the row already selected changes nothing and emits nothing.
     void setSelectedRow(int row);
+    // Selects `row` as a key pressed in the list does, so that a screen reader hears of it.
+    void selectByKey(int row);
+    // How many rows the list shows whole at once.
+    int rowsPerPage() const;
 
 Q_SIGNALS:
     // A row became selected, by the user or by setSelectedRow.
