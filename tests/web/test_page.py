@@ -74,10 +74,19 @@ class PageTest(unittest.TestCase):
             return [chosen, at];""", list_id)
 
     def assert_selected(self, row):
+        """The same row selected in both lists, and scrolled into view in each, as a list box on
+        the desktop scrolls to its selection."""
         for list_id in ("List1(0)", "List1(1)"):
             chosen, active = self.selected(list_id)
             self.assertEqual(chosen, [row] if row >= 0 else [], list_id)
             self.assertEqual(active, row, list_id)
+            if row >= 0:
+                self.assertTrue(self.run_js("""
+                    const list = document.getElementById(arguments[0]);
+                    const row = list.children[arguments[1]].getBoundingClientRect();
+                    const box = list.getBoundingClientRect();
+                    return row.top >= box.top - 0.5 && row.bottom <= box.bottom + 0.5;""",
+                    list_id, row), f"row {row} of {list_id} out of view")
 
     def focused(self):
         return self.run_js("return document.activeElement.id")
@@ -238,34 +247,48 @@ class PageTest(unittest.TestCase):
         self.assert_selected(2)
         self.click("List1(1)-0")
         self.assert_selected(0)
-        # By the list's own keys, in the list that has the focus.
+        # By the list's own keys, in the list that has the focus; the other list follows into
+        # view, also past the rows it showed.
         self.assertEqual(self.focused(), "List1(1)")
         self.keys(Keys.DOWN, Keys.DOWN)
         self.assert_selected(2)
+        self.keys(*[Keys.DOWN] * 6)
+        self.assert_selected(8)
         self.keys(Keys.END)
         self.assert_selected(142)
         self.keys(Keys.UP)
         self.assert_selected(141)
+        # A row clicked where the other list shows other rows.
+        self.run_js("document.getElementById('List1(0)').scrollTop = 0")
+        self.click("List1(0)-1")
+        self.assert_selected(1)
         self.keys(Keys.HOME)
         self.assert_selected(0)
+        # Page Down and Up step by the rows a list shows less one, so that the row selected
+        # before stays in view.
+        shown = self.run_js("""
+            const list = document.getElementById('List1(0)');
+            return Math.floor(list.clientHeight / list.children[0].offsetHeight);""")
+        step = max(1, shown - 1)
         self.keys(Keys.PAGE_DOWN)
-        page = self.selected("List1(0)")[1]
-        self.assertGreater(page, 1)
+        self.assert_selected(step)
         self.keys(Keys.PAGE_DOWN)
-        self.assert_selected(2 * page)
+        self.assert_selected(2 * step)
         self.keys(Keys.PAGE_UP)
-        self.assert_selected(page)
-        # The selected row is in view in both lists.
-        for list_id in ("List1(0)", "List1(1)"):
-            self.assertTrue(self.run_js("""
-                const list = document.getElementById(arguments[0]);
-                const row = list.children[arguments[1]].getBoundingClientRect();
-                const box = list.getBoundingClientRect();
-                return row.top >= box.top - 0.5 && row.bottom <= box.bottom + 0.5;""",
-                list_id, page), list_id)
-        # A new interval empties the selection.
-        self.click("Option1(0)")
+        self.assert_selected(step)
+        # Left, Right, Space and a modified key leave the selection as it is.
+        for key in (Keys.LEFT, Keys.RIGHT, Keys.SPACE, (Keys.CONTROL, Keys.DOWN),
+                    (Keys.ALT, Keys.END), (Keys.META, Keys.HOME)):
+            self.keys(key)
+            self.assert_selected(step)
+        self.assertEqual(self.focused(), "List1(0)")
+        # A new interval empties the selection; then Down selects the first row.
+        self.click("Option1(1)")
         self.assert_selected(-1)
+        self.keys(Keys.TAB)
+        self.assertEqual(self.focused(), "List1(1)")
+        self.keys(Keys.DOWN)
+        self.assert_selected(0)
 
     def test_tab_order_and_arrows(self):
         order = ["Text1(0)", "List1(0)", "Option1(0)", "List1(1)", "Option2(2)"]
@@ -304,6 +327,32 @@ class PageTest(unittest.TestCase):
         self.keys((Keys.SHIFT, Keys.TAB), (Keys.SHIFT, Keys.TAB), Keys.SPACE)
         self.assertEqual(self.focused(), "Option1(1)")
         self.assert_interval_shown(1, 0)
+
+    def test_space_and_modified_keys(self):
+        """Space clicks the focused button, also the chosen one, which fills the lists again;
+        with Ctrl, Alt or the logo key neither Space nor Tab does anything."""
+        self.click("Option1(1)")
+        self.click("List1(0)-3")
+        self.assert_selected(3)
+        self.keys(Keys.TAB)
+        self.assertEqual(self.focused(), "Option1(1)")
+        for modifier in (Keys.CONTROL, Keys.ALT, Keys.META):
+            for chord in ((modifier, Keys.TAB), (modifier, Keys.SHIFT, Keys.TAB),
+                          (modifier, Keys.SPACE)):
+                self.keys(chord)
+                self.assertEqual(self.focused(), "Option1(1)")
+                self.assert_selected(3)
+        self.keys(Keys.SPACE)
+        self.assertEqual(self.focused(), "Option1(1)")
+        self.assert_selected(-1)
+        self.assert_interval_shown(1, 2)
+        # Space on another button chooses it, once: the lists hold its primes, one copy.
+        self.keys(Keys.DOWN, Keys.UP, Keys.TAB, Keys.TAB, Keys.SPACE)
+        self.assertEqual(self.focused(), "Option2(2)")
+        self.keys(Keys.LEFT)
+        self.assertEqual(self.checked("Option2"), [False, True, False])
+        self.keys((Keys.SHIFT, Keys.TAB), (Keys.SHIFT, Keys.TAB), Keys.DOWN)
+        self.assert_interval_shown(2, 1)
 
     def test_what_a_screen_reader_hears(self):
         """Names, roles and descriptions from Chromium's accessibility tree. Each list and group
