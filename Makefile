@@ -1,9 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The prime-intervals authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The commands of the README: `make run`, `make test` and `make web`, and the others below. Each
-# target first installs what it is missing, and only that: `make run` and a plain `make` what building and running need,
-# `make test` also what the tests run, `make bench`, `make package` and `make screenshot` each
-# their own tools (scripts/install-deps).
+# target first installs what it is missing, and only that: `make run` and a plain `make` what
+# building and running need, `make test` also what the tests run, `make bench`, `make package` and
+# `make screenshot` each their own tools (scripts/install-deps).
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
@@ -134,7 +134,8 @@ screenshot-windows:
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target prime-intervals
 	scripts/screenshot-windows $(WINDOWS_BUILD)/win32/prime-intervals.exe docs/screenshot-windows.png
 
-# docs/screenshot-web.png, from the page in headless Chromium.
+# docs/screenshot-web.png, from the page in headless Chromium (WEB_ENGINE=firefox or webkit for
+# another engine).
 screenshot-web: web
 	@scripts/install-deps screenshot-web
 	scripts/screenshot-web $(WEB_BUILD)/prime-intervals.html docs/screenshot-web.png

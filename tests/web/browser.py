@@ -11,8 +11,10 @@ SOURCE = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 PAGE = os.path.abspath(os.environ.get("WEB_PAGE", os.path.join(SOURCE, "build-web",
                                                                 "prime-intervals.html")))
 PAGE_URL = "file://" + PAGE
-# The same page with brokenInvariant(), the logic's own check, built beside it for the tests.
-TEST_PAGE_URL = PAGE_URL.replace(".html", "-test.html")
+# The same page with brokenInvariant(), the logic's own check, built beside it by
+# `make test-web` for the tests.
+TEST_PAGE = PAGE.replace(".html", "-test.html")
+TEST_PAGE_URL = "file://" + TEST_PAGE
 
 
 # The design table and the texts, read from the sources the page is built from.

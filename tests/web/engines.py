@@ -54,7 +54,8 @@ if (e.tagName === 'TEXTAREA') {
     properties.readonly = e.readOnly;
     properties.multiline = true;
 }
-if (e.hasAttribute('aria-selected')) properties.selected = e.getAttribute('aria-selected') === 'true';
+if (e.hasAttribute('aria-selected'))
+    properties.selected = e.getAttribute('aria-selected') === 'true';
 if (e.hasAttribute('aria-live')) properties.live = e.getAttribute('aria-live');
 return { role, name, description: text(e.getAttribute('aria-describedby')), ignored, properties };
 """
