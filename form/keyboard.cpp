@@ -136,7 +136,8 @@ KeyAction keyAction(
     if (!focused)
         return {};
     // In a list, Left, Right and Space, which toolkits give a list's current row without its
-    // selection, or the page's scrolling, do nothing.
+    // selection, or the page's scrolling, do nothing; so does typing, with which the desktop's
+    // lists jump to a row that starts with what is typed and a page's does not.
     if (focused->name == Name::List1) {
         const std::optional<int> row = leftAlone(modifiers) ? std::nullopt : listRow(key, list);
         if (!row || *row == list.selected)
@@ -145,9 +146,10 @@ KeyAction keyAction(
     }
     if (!isOption(focused->name))
         return {};
-    // On an option button, Home, End and the page keys are not the window's; Space clicks the
-    // button, also the chosen one, as a click of the mouse does.
-    if (key == Key::Home || key == Key::End || key == Key::PageUp || key == Key::PageDown)
+    // On an option button, Home, End, the page keys and typing are not the window's; Space clicks
+    // the button, also the chosen one, as a click of the mouse does.
+    if (key == Key::Home || key == Key::End || key == Key::PageUp || key == Key::PageDown
+        || key == Key::Character)
         return {};
     if (leftAlone(modifiers))
         return nothing;

@@ -15,7 +15,8 @@
 
 namespace form {
 
-enum class Key { Tab, Up, Down, Left, Right, Home, End, PageUp, PageDown, Space, Other };
+// Character: a key that types a character (a letter, a digit, a sign), Space aside.
+enum class Key { Tab, Up, Down, Left, Right, Home, End, PageUp, PageDown, Space, Character, Other };
 
 struct Modifiers {
     bool shift = false;

@@ -39,6 +39,7 @@ Timing measure(Clock& clock, const std::function<void()>& work, const MeasureLim
         work();
         return { 1, 1, 1 };
     }
+    const std::int64_t most = std::max(limits.mostNanoseconds, 3 * step);
     const std::int64_t start = clock.now();
     std::int64_t elapsed = 0;
     std::int64_t runs = 0;
@@ -55,7 +56,7 @@ Timing measure(Clock& clock, const std::function<void()>& work, const MeasureLim
         // `atMost`; the next batch is sized so that even then the whole stays within the cap.
         const std::int64_t atMost = elapsed + step;
         const std::int64_t perRun = (atMost + runs - 1) / runs;
-        const std::int64_t fits = (limits.mostNanoseconds - atMost) / perRun;
+        const std::int64_t fits = (most - atMost) / perRun;
         if (fits < 1)
             break;
         batch = std::min(runs, fits);

@@ -19,7 +19,10 @@ struct MeasureLimits {
     // Enough for three digits: one step in a thousand.
     std::int64_t enoughSteps = 1000;
     // The most one side may take, repeats included: on a browser's 1 ms clock both sides of a
-    // click together stay near 25 ms, which a user does not notice.
+    // click together stay near 25 ms, which a user does not notice. A clock coarser than a third
+    // of it (a browser that blurs its clock against fingerprinting: 16.7 or 100 ms) gets three of
+    // its steps instead: enough to see it move once, whatever its readings lag, so that the
+    // figure comes from a step spanned, not from a guess.
     std::int64_t mostNanoseconds = 12'000'000;
 };
 

@@ -163,6 +163,9 @@ TEST_CASE("Space clicks the focused button, also the chosen one")
             const KeyAction space = form::keyAction(button, Key::Space, {}, chosen);
             CHECK(space.kind == KeyAction::Kind::Choose);
             CHECK(same(space.target, button));
+            // Typing on a button is not the window's: it chooses nothing.
+            CHECK(
+                form::keyAction(button, Key::Character, {}, chosen).kind == KeyAction::Kind::None);
         }
     }
 }
@@ -199,6 +202,7 @@ TEST_CASE("a list's keys move its selection a row, a page or to an end, and stop
         { "Left", Key::Left, { 4, 21, 3 }, -1 },
         { "Right", Key::Right, { 4, 21, 3 }, -1 },
         { "Space", Key::Space, { 4, 21, 3 }, -1 },
+        { "typing", Key::Character, { 4, 21, 3 }, -1 },
     };
     for (const Case& c : cases) {
         CAPTURE(c.what);
@@ -519,7 +523,7 @@ TEST_CASE("a clock too coarse for one run gets the work again, and shows only wh
     logic.Form_Load();
     logic.Option1_Click(0);
     const form::Measured& measured = logic.measured();
-    // One run of each side is far below a step: the runs add up to a hundred steps at least.
+    // One run of each side is far below a step: the runs span a hundred steps at least.
     CHECK(measured.storedRuns * measured.storedNanoseconds >= 100 * clock.step);
     CHECK(measured.computedRuns * measured.computedNanoseconds >= 100 * clock.step);
     CHECK(measured.storedRuns >= 10'000);

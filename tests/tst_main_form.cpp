@@ -323,6 +323,14 @@ void TestMainForm::typingChangesNothing()
     // What shows, not TextBox::text(), which keeps what the logic last wrote.
     QCOMPARE(
         box->toPlainText(), QString::fromUtf8(texts::taskStatement).replace(u"\r\n"_s, u"\n"_s));
+    // Typed into a list, a digit does not jump to a row that starts with it.
+    clickOption(form->option1()[2]);
+    clickRow(form->list1()[0], 2);
+    QCOMPARE(form->list1()[1]->selectedRow(), 2);
+    QTest::keyClicks(form->list1()[0], u"1"_s);
+    QTest::keyClicks(form->list1()[0], u"9"_s);
+    QCOMPARE(form->list1()[0]->selectedRow(), 2);
+    QCOMPARE(form->list1()[1]->selectedRow(), 2);
 }
 
 QTEST_MAIN(TestMainForm)

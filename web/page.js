@@ -266,9 +266,12 @@ const Page = {
             ? Number(focused.dataset.control) : -1;
     },
 
-    // A key's name; WebKitGTK names Shift+Tab by its code alone (GTK's ISO_Left_Tab has none).
+    // A key's name: a key that types one character (Space aside) is a "Character"; WebKitGTK
+    // names Shift+Tab by its code alone (GTK's ISO_Left_Tab has none).
     keyName: function (event) {
-        return event.key === 'Unidentified' && event.code === 'Tab' ? 'Tab' : event.key;
+        if (event.key === 'Unidentified' && event.code === 'Tab')
+            return 'Tab';
+        return event.key !== ' ' && [...event.key].length === 1 ? 'Character' : event.key;
     },
 
     // Every key the C++ side knows goes there first (form::keyAction decides). A key it takes

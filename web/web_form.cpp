@@ -63,6 +63,7 @@ namespace {
         const char* name;
         form::Key key;
     };
+    // page.js names any key that types one character, Space aside, "Character".
     constexpr PageKey pageKeys[] = {
         { "Tab", form::Key::Tab },
         { "ArrowUp", form::Key::Up },
@@ -74,6 +75,7 @@ namespace {
         { "PageUp", form::Key::PageUp },
         { "PageDown", form::Key::PageDown },
         { " ", form::Key::Space },
+        { "Character", form::Key::Character },
     };
 
     // The page's title is the window's caption. A browser collapses blanks in a title, so the
@@ -350,7 +352,7 @@ void WebForm::setSelectedRow(form::ControlId id, std::int16_t row)
     Control& control = list(id);
     if (row == control.selected)
         return;
-    control.selected = row < static_cast<int>(control.rows.size()) ? row : -1;
+    control.selected = row >= 0 && row < static_cast<int>(control.rows.size()) ? row : -1;
     if (!control.changed && control.row->visible)
         dom::select(number(id), control.selected);
 }

@@ -40,7 +40,10 @@ namespace {
         case VK_SPACE:
             return form::Key::Space;
         default:
-            return form::Key::Other;
+            // A key that types: the list box would jump to a row starting with it.
+            return MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_CHAR) != 0
+                ? form::Key::Character
+                : form::Key::Other;
         }
     }
 

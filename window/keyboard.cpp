@@ -12,9 +12,9 @@
 
 namespace {
 
-form::Key keyOf(int key)
+form::Key keyOf(const QKeyEvent& event)
 {
-    switch (key) {
+    switch (event.key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         return form::Key::Tab;
@@ -37,7 +37,8 @@ form::Key keyOf(int key)
     case Qt::Key_Space:
         return form::Key::Space;
     default:
-        return form::Key::Other;
+        return !event.text().isEmpty() && event.text().front().isPrint() ? form::Key::Character
+                                                                         : form::Key::Other;
     }
 }
 
@@ -90,7 +91,7 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event)
     if (list)
         shown = { list->selectedRow(), list->count(), list->rowsPerPage() };
     const form::KeyAction action
-        = form::keyAction(focused, keyOf(key.key()), modifiersOf(key), choices(), shown);
+        = form::keyAction(focused, keyOf(key), modifiersOf(key), choices(), shown);
     switch (action.kind) {
     case form::KeyAction::Kind::Focus:
         widget(action.target)

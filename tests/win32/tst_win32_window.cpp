@@ -155,6 +155,11 @@ TEST_CASE_FIXTURE(WindowFixture, "a row chosen in one list is chosen in the othe
         key(VK_LEFT);
         keyWith(VK_CONTROL, VK_DOWN);
         CHECK(selectedRow(lists[0]) == page);
+        // Typed digits do not jump to a row that starts with them (the rows are 11, 13, 17...).
+        key('1');
+        key('9');
+        CHECK(selectedRow(lists[0]) == page);
+        CHECK(selectedRow(lists[1]) == page);
         key(VK_PRIOR);
         key(VK_PRIOR);
         CHECK(selectedRow(lists[1]) == 0);
