@@ -86,8 +86,6 @@ class Browser:
 
     name = ""
     version = ""
-    # What the engine's driver cannot do; the tests name it when they skip a check.
-    cannot = {}
 
     # The transport, per engine.
     def get(self, url):
