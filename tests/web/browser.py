@@ -96,6 +96,12 @@ def operations(interval, method):
     return OPERATIONS[interval][method]
 
 
+def nanoseconds(time):
+    """A time as the page shows it ("2,7 мкс"), in nanoseconds."""
+    number, unit = time.split(" ")
+    return float(number.replace(",", ".")) * {"нс": 1, "мкс": 1e3, "мс": 1e6, "с": 1e9}[unit]
+
+
 # What the screen shows: the browsers' PNG screenshots, decoded with the standard library alone.
 
 def png_pixels(data):

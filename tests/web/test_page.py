@@ -233,18 +233,12 @@ class PageTest(unittest.TestCase):
         self.assertGreaterEqual(step, 0.005, "the clock here is coarse, as in any browser")
         for click in range(3):
             self.click("Option1(0)")
-            for time in self.times():
-                ns = float(time.split(" ")[0].replace(",", ".")) * {
-                    "нс": 1, "мкс": 1e3, "мс": 1e6, "с": 1e9}[time.split(" ")[1]]
+            for label, time in zip(("Label2(0)", "Label2(1)"), self.times()):
+                ns = browser.nanoseconds(time)
                 self.assertGreater(ns, 10, time)
                 self.assertLess(ns, step * 1e6 / 2, f"{time}: one step of the clock or more")
-            # No more digits than the steps the runs spanned warrant: 3 from a thousand steps,
-            # 2 from a hundred, else 1 (the shown figure is rounded, hence the margin).
-            for label in ("Label2(0)", "Label2(1)"):
-                time = self.run_js("return document.getElementById(arguments[0]).textContent",
-                                   label)
-                ns = float(time.split(" ")[0].replace(",", ".")) * {
-                    "нс": 1, "мкс": 1e3, "мс": 1e6, "с": 1e9}[time.split(" ")[1]]
+                # No more digits than the steps the runs spanned warrant: 3 from a thousand
+                # steps, 2 from a hundred, else 1 (the shown figure is rounded, hence the margin).
                 runs = re.search(re.escape(TEXTS["meanOfRunsBefore"]) + r"([\d\u00a0]+)",
                                  self.page.accessible(label)["description"])
                 spanned = (int(runs.group(1).replace("\u00a0", "")) if runs else 1) * ns / (
