@@ -4,6 +4,7 @@
 #pragma once
 
 #include "design.h"
+#include "timing_table.h"
 
 #include <array>
 #include <cstdint>
@@ -41,6 +42,10 @@ public:
 
     // Shows Label2(0) and Label2(1) with these texts.
     virtual void showTimes(const std::array<TimeText, 2>& times) = 0;
+
+    // Every measurement so far, after each interval click and outside both measured sides, for
+    // the table and the chart of a front end that shows them now.
+    virtual void showTimingTable(const TimingTable& table) = 0;
 
     // Has a screen reader read `text` once, without moving the focus, where the system can.
     virtual void announce(const std::string& text) = 0;

@@ -29,7 +29,7 @@ namespace {
         if (runs > 1)
             what += texts::spoken::meanOfRunsBefore + measured::countText(runs)
                 + texts::spoken::meanOfRunsAfter;
-        return what;
+        return what + texts::measurementsHint;
     }
 
 } // namespace
@@ -66,6 +66,8 @@ void MainFormLogic::Option1_Click(std::int16_t Index)
     measured_.computedRuns = computed.runs;
     measured_.computedDigits = computed.digits;
     showMeasured(summary);
+    timings_.record(Index, MethodIndex, stored, computed, measured_.remainderOperations);
+    controls_.showTimingTable(timings_);
 }
 
 void MainFormLogic::Option2_Click(std::int16_t Index)

@@ -16,6 +16,7 @@
 
 #include "clock.h"
 #include "controls.h"
+#include "timing_table.h"
 
 #include <cstdint>
 
@@ -56,6 +57,7 @@ public:
     std::int16_t intervalIndex() const { return IntervalIndex; }
     std::int16_t methodIndex() const { return MethodIndex; }
     const Measured& measured() const { return measured_; }
+    const TimingTable& timings() const { return timings_; }
 
 private:
     void FindPrimes();
@@ -66,6 +68,7 @@ private:
     std::int16_t IntervalIndex = -1; // -1 until the user chooses an interval
     std::int16_t MethodIndex = 2;
     Measured measured_;
+    TimingTable timings_;
 };
 
 } // namespace form

@@ -111,6 +111,26 @@ inline constexpr char announcedStored[] = ". Директно ";
 inline constexpr char announcedComputed[] = ", последователно ";
 inline constexpr char announcedEnd[] = ".";
 } // namespace spoken
+
+// Every measurement of the window's life, in one table and one chart: the table's caption, which
+// is also the title of the window that holds them, and the words of the chart.
+inline constexpr char measurementsTitle[] = "Измервания";
+// Added to each time's description: where the time label leads.
+inline constexpr char measurementsHint[]
+    = " Щракнете тук или натиснете F2, за да видите всички измервания в таблица и графика.";
+inline constexpr char copyTable[] = "Копиране на таблицата";
+inline constexpr char tableCopied[] = "Таблицата е копирана.";
+
+// The chart's text alternative: the intro, then per side "<heading>: от <time> при <interval> до
+// <time> при <interval>.", "<heading>: <time> при <interval>." or "<heading>: няма измервания."
+namespace chart {
+inline constexpr char intro[] = "Графика на измерванията: времето по интервали, в логаритмична скала.";
+inline constexpr char nothingYet[] = " Още няма измервания: изберете интервал.";
+inline constexpr char from[] = ": от ";
+inline constexpr char to[] = " до ";
+inline constexpr char at[] = " при ";
+inline constexpr char none[] = ": няма измервания.";
+} // namespace chart
 // clang-format on
 
 } // namespace texts

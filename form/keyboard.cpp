@@ -133,6 +133,8 @@ KeyAction keyAction(
     // own that differ from the stops above.
     if (key == Key::Tab)
         return leftAlone(modifiers) ? nothing : tab(focused, !modifiers.shift, chosen);
+    if (key == Key::F2)
+        return leftAlone(modifiers) ? nothing : KeyAction { KeyAction::Kind::ShowTimings };
     if (!focused)
         return {};
     // In a list, Left, Right and Space, which toolkits give a list's current row without its

@@ -16,7 +16,23 @@
 namespace form {
 
 // Character: a key that types a character (a letter, a digit, a sign), Space aside.
-enum class Key { Tab, Up, Down, Left, Right, Home, End, PageUp, PageDown, Space, Character, Other };
+// F2: every measurement so far, wherever the focus is (F1 is help in most systems, F3 and the
+// later ones a browser's own).
+enum class Key {
+    Tab,
+    Up,
+    Down,
+    Left,
+    Right,
+    Home,
+    End,
+    PageUp,
+    PageDown,
+    Space,
+    F2,
+    Character,
+    Other
+};
 
 struct Modifiers {
     bool shift = false;
@@ -68,6 +84,7 @@ struct KeyAction {
         Choose, // move the focus to the option button `target` and click it, also when it is
                 // chosen already (arrows in a group, Space)
         Select, // select `row` in the list `target` and click it, as a click on the row does
+        ShowTimings, // show the table and the chart of every measurement (F2)
         Swallow, // nothing happens, where the toolkits' own meanings differ (a modified Tab,
                  // move, choose or both on a button, a list's row moved without its selection)
     };

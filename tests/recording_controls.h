@@ -84,6 +84,9 @@ public:
     int selectionsSet = 0;
     std::vector<std::array<form::TimeText, 2>> shownTimes;
     std::vector<std::string> announced;
+    // The last table of every measurement the logic showed, and whether it came within the bracket.
+    std::optional<form::TimingTable> shownTable;
+    bool tableShownWhileUpdating = false;
     std::optional<form::ControlId> focus = form::initialFocus();
     // The update bracket: whether it is open, how often it was opened, and the changes to a shown
     // list made outside it.
@@ -167,6 +170,11 @@ private:
         }
     }
     void announce(const std::string& text) override { announced.push_back(text); }
+    void showTimingTable(const form::TimingTable& table) override
+    {
+        shownTable = table;
+        tableShownWhileUpdating = tableShownWhileUpdating || updating;
+    }
     void beginUpdate() override
     {
         updating = true;

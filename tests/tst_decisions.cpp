@@ -479,6 +479,10 @@ private:
         clock_.ticks += summaryCost;
         inner().announce(text);
     }
+    void showTimingTable(const form::TimingTable& table) override
+    {
+        inner().showTimingTable(table);
+    }
     void beginUpdate() override { inner().beginUpdate(); }
     void endUpdate() override { inner().endUpdate(); }
 

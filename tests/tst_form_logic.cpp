@@ -139,9 +139,15 @@ TEST_CASE("the computed time's description names the bound and the checks of its
                 intervalEnds[interval][1], static_cast<primes::Method>(method));
             CHECK(window.logic.measured().remainderOperations == operations);
 
-            // What it measures; a mean of several runs goes on to say so (tst_measurement).
+            // What it measures; a mean of several runs goes on to say so (tst_measurement), and
+            // both end where the time leads.
             std::string description = window.shownTimes.back()[1].description;
-            description = description.substr(0, description.find(texts::spoken::meanOfRunsBefore));
+            const std::string hint = texts::measurementsHint;
+            REQUIRE(description.size() > hint.size());
+            CHECK(description.substr(description.size() - hint.size()) == hint);
+            description = description.substr(0,
+                std::min(description.find(texts::spoken::meanOfRunsBefore),
+                    description.size() - hint.size()));
             const std::string before = std::string(texts::spoken::computedTimeBefore)
                 + texts::methodCaptions[method] + ": ";
             const std::string after = texts::spoken::computedTimeAfter;
