@@ -3,6 +3,10 @@
 
 #include "form_fixture.h"
 #include "form_texts.h"
+#include "timings_window.h"
+
+#include <QClipboard>
+#include <QTableView>
 
 using namespace Qt::StringLiterals;
 
@@ -28,6 +32,7 @@ private Q_SLOTS:
     void optionsByKeyboard();
     void modifiedKeysDoNothing();
     void typingChangesNothing();
+    void timingsWindowFollowsClicks();
 
 private:
     std::unique_ptr<MainForm> form;
@@ -331,6 +336,45 @@ void TestMainForm::typingChangesNothing()
     QTest::keyClicks(form->list1()[0], u"9"_s);
     QCOMPARE(form->list1()[0]->selectedRow(), 2);
     QCOMPARE(form->list1()[1]->selectedRow(), 2);
+}
+
+// «Измервания» shows what the logic holds, cell by cell, opened by a time label or F2 and kept
+// current by later clicks; Ctrl+C copies all of it.
+void TestMainForm::timingsWindowFollowsClicks()
+{
+    const auto showsLogic = [this] {
+        const QAbstractItemModel* model = form->timingsWindow()->tableView()->model();
+        for (int interval = 0; interval < form::intervalCount; ++interval) {
+            for (int side = 0; side < form::sideCount; ++side) {
+                if (model->index(interval, side).data().toString().toStdString()
+                    != form->logic().timings().cellText(interval, side))
+                    return false;
+            }
+        }
+        // The chart as a screen reader reads it.
+        return form->timingsWindow()->chartView()->accessibleDescription().toStdString()
+            == form::timingChart(form->logic().timings()).description;
+    };
+    QVERIFY(!form->timingsWindow()); // nothing of it at start
+    clickOption(form->option1()[1]);
+    QTest::mouseClick(form->label2()[1], Qt::LeftButton);
+    QVERIFY(form->timingsWindow() && form->timingsWindow()->isVisible());
+    QCOMPARE(form->timingsWindow()->windowTitle(), QString::fromUtf8(texts::measurementsTitle));
+    QVERIFY(showsLogic());
+    QVERIFY(!form->timingsWindow()->tableView()->model()->index(1, 3).data().toString().isEmpty());
+
+    clickOption(form->option2()[0]);
+    clickOption(form->option1()[2]);
+    QVERIFY(!form->timingsWindow()->tableView()->model()->index(2, 1).data().toString().isEmpty());
+    QVERIFY(showsLogic());
+
+    form->timingsWindow()->close();
+    QVERIFY(form->isVisible());
+    QTest::keyClick(form->option1()[2], Qt::Key_F2);
+    QVERIFY(form->timingsWindow()->isVisible());
+    QTest::keyClick(form->timingsWindow()->tableView(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(
+        QGuiApplication::clipboard()->text().toStdString(), form->logic().timings().tabSeparated());
 }
 
 QTEST_MAIN(TestMainForm)

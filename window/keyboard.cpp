@@ -7,6 +7,7 @@
 #include "main_form.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 
 #include <algorithm>
 
@@ -36,6 +37,8 @@ form::Key keyOf(const QKeyEvent& event)
         return form::Key::PageDown;
     case Qt::Key_Space:
         return form::Key::Space;
+    case Qt::Key_F2:
+        return form::Key::F2;
     default:
         return !event.text().isEmpty() && event.text().front().isPrint() ? form::Key::Character
                                                                          : form::Key::Other;
@@ -82,6 +85,11 @@ bool MainForm::focusNextPrevChild(bool next)
 // logic decides (form::keyAction), the window carries it out.
 bool MainForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseButtonRelease
+        && std::find(Label2.begin(), Label2.end(), watched) != Label2.end()) {
+        showTimings();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QWidget::eventFilter(watched, event);
     const auto& key = *static_cast<QKeyEvent*>(event);
@@ -105,6 +113,9 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event)
     }
     case form::KeyAction::Kind::Select:
         listBox(action.target)->selectByKey(action.row); // rowSelected runs List1_Click
+        return true;
+    case form::KeyAction::Kind::ShowTimings:
+        showTimings();
         return true;
     case form::KeyAction::Kind::Swallow:
         return true;

@@ -4,8 +4,11 @@
 #include "main_form.h"
 
 #include "design.h"
+#include "timings_window.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
+#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -37,6 +40,33 @@ void MainForm::connectControls()
         connect(List1[i], &ListBox::rowSelected, this,
             [this, i] { logic_.List1_Click(static_cast<std::int16_t>(i)); });
     }
+    // A time label leads to every measurement (eventFilter).
+    for (QLabel* time : Label2) {
+        time->setCursor(Qt::PointingHandCursor);
+        time->installEventFilter(this);
+    }
+}
+
+void MainForm::showTimings()
+{
+    if (!timings_)
+        timings_ = new TimingsWindow(logic_.timings(), this);
+    timings_->show();
+    timings_->raise();
+    timings_->activateWindow();
+}
+
+void MainForm::showTimingTable(const form::TimingTable&)
+{
+    if (timings_)
+        timings_->refresh();
+}
+
+void MainForm::closeEvent(QCloseEvent* event)
+{
+    if (timings_)
+        timings_->close();
+    QWidget::closeEvent(event);
 }
 
 std::optional<form::ControlId> MainForm::controlOf(const QWidget* widget) const

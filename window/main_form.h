@@ -18,6 +18,9 @@
 // decisions too (form/keyboard.h, form/screen_reader.h, form/look.h); this window only carries
 // them out.
 //
+// A click on either time label, or F2, opens a second window, «Измервания», with every
+// measurement so far in a table and a chart (timings_window.h); it follows each later click.
+//
 // Where things are: main_form.cpp makes the window and connects the controls' signals to the
 // handlers; layout.cpp builds and places the controls; keyboard.cpp carries out the keys;
 // controls.cpp is form::Controls and readback.cpp form::Readback. The widgets whose Qt defaults
@@ -40,6 +43,7 @@
 
 class QFrame;
 class QLabel;
+class TimingsWindow;
 
 class MainForm : public QWidget, private form::Controls, private form::Readback {
     Q_OBJECT
@@ -70,11 +74,16 @@ public:
     const std::array<OptionButton*, 3>& option2() const { return Option2; }
     const std::array<QLabel*, 2>& label2() const { return Label2; }
 
+    // «Измервания», every measurement in a table and a chart: made on first use, then raised.
+    void showTimings();
+    TimingsWindow* timingsWindow() const { return timings_; }
+
     // The control of the design that `widget` is, if any.
     std::optional<form::ControlId> controlOf(const QWidget* widget) const;
     QWidget* widget(form::ControlId control) const;
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -94,6 +103,7 @@ private:
     void setText(form::ControlId textBox, const std::string& text) override;
     void showTimes(const std::array<form::TimeText, 2>& times) override;
     void announce(const std::string& text) override;
+    void showTimingTable(const form::TimingTable& table) override;
     // Qt draws only when the event loop runs again, after the handler: nothing to hold back.
     void beginUpdate() override { }
     void endUpdate() override { }
@@ -124,4 +134,5 @@ private:
     };
     std::vector<Placed> placed_; // every control, in the design's order, then the time labels
     form::MainFormLogic logic_ { *this };
+    TimingsWindow* timings_ = nullptr; // none until first asked for
 };
