@@ -8,6 +8,7 @@
 // prints the seed and the events up to it. RANDOM_USE_SEED=<seed> runs another user (or replays
 // one), RANDOM_USE_EVENTS=<count> changes its length, RANDOM_USE_VERBOSE=1 prints every event.
 #include "form_fixture.h"
+#include "timings_window.h"
 
 #include <cstdio>
 #include <random>
@@ -231,6 +232,12 @@ void TestRandomUse::randomUse()
             std::fprintf(stderr, "%6d  %s\n", n + 1, qPrintable(events.last()));
         // Let the window do what follows an event: layout, painting, posted events.
         QCoreApplication::processEvents();
+        // A click on a time opens «Измервания»; the user closes it and comes back.
+        if (QWidget* timings = form.timingsWindow(); timings && timings->isVisible()) {
+            timings->close();
+            form.activateWindow();
+            QCoreApplication::processEvents();
+        }
         const QString broken = brokenInvariant(form);
         if (broken.isEmpty())
             continue;
