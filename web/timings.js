@@ -6,7 +6,9 @@
 // and a button that copies the table.
 
 const Timings = {
+    section: null,
     table: null,
+    copyButton: null,
     cells: [], // the table's data cells, row by row
     chart: null,
 
@@ -59,7 +61,9 @@ const Timings = {
             Page.boxes[k].classList.add('opens-timings');
             Page.boxes[k].addEventListener('click', Timings.reveal);
         });
+        Timings.section = section;
         Timings.table = table;
+        Timings.copyButton = copy;
         Timings.chart = chart;
     },
 
@@ -75,9 +79,15 @@ const Timings = {
         Timings.table.focus({ preventScroll: true });
     },
 
-    // Whether the keys pressed on `element` are the browser's own: those in the section are.
-    holds: function (element) {
-        return !!Timings.table && !!element.closest && !!element.closest('#measurements');
+    // Whether a key is the browser's own: in the section every key is, except F2, and Tab where
+    // it would leave the section, which the form's Tab order then takes from outside every stop
+    // (Tab to its first, Shift+Tab to its last).
+    keeps: function (event, key) {
+        if (key === 'F2' || !Timings.table || !Timings.section.contains(event.target))
+            return false;
+        if (key !== 'Tab')
+            return true;
+        return event.target !== (event.shiftKey ? Timings.table : Timings.copyButton);
     },
 
     // From the button's click. A copy event filled by the page works in every engine, also from
