@@ -412,9 +412,10 @@ class PageTest(unittest.TestCase):
         # The times, named by what they show and described by what they measure.
         stored, computed = (self.page.accessible("Label2(0)"),
                             self.page.accessible("Label2(1)"))
-        # A figure that is the mean of several runs says how many.
+        # A figure that is the mean of several runs says how many; then where the time leads.
         mean = re.compile("(" + re.escape(TEXTS["meanOfRunsBefore"]) + r"[1-9][\d\u00a0]*"
-                          + re.escape(TEXTS["meanOfRunsAfter"]) + ")?$")
+                          + re.escape(TEXTS["meanOfRunsAfter"]) + ")?"
+                          + re.escape(TEXTS["measurementsHint"]) + "$")
         self.assertRegex(stored["description"], "^" + re.escape(TEXTS["storedTimeDescription"])
                          + mean.pattern)
         self.assertTrue(computed["description"].startswith(TEXTS["computedTimeBefore"]))
@@ -492,12 +493,15 @@ class PageTest(unittest.TestCase):
             last = max(i for i, s in shown if s == side)
             self.assertIn(f"{shown[last, side]}{TEXTS['at']}{captions[last]}.", node["name"])
         self.assertIn(TEXTS["methodCaptions"][1] + TEXTS["none"], node["name"])
-        # Where the time labels lead.
+        # Where the time labels lead, and the way back by Tab, to the form's first or last stop.
         self.keys(Keys.F2)
         self.assertEqual(self.focused(), "measurements-table")
-        self.click("Text1(0)")
+        self.keys(Keys.TAB, Keys.TAB)
+        self.assertEqual(self.focused(), "Text1(0)")
         self.click("Label2(1)")
         self.assertEqual(self.focused(), "measurements-table")
+        self.keys((Keys.SHIFT, Keys.TAB))
+        self.assertEqual(self.focused(), "Option2(2)")
         # Copied and pasted as a person does; a text area pastes the line ends as LF.
         self.click("measurements-copy")
         self.assertEqual(self.run_js(
