@@ -3,6 +3,7 @@
 
 #include "timings_view.h"
 
+#include "chart.h"
 #include "dom.h"
 #include "form_texts.h"
 
@@ -64,32 +65,33 @@ namespace {
         return "end";
     }
 
-} // namespace
-
-std::string svgElements(const form::Chart& chart)
-{
-    // Presentation attributes only: the page's policy allows no inline style.
-    std::string svg;
-    for (const form::ChartPath& path : chart.paths) {
-        svg += path.closed ? "<polygon points=\"" : "<polyline points=\"";
-        for (std::size_t i = 0; i < path.points.size(); ++i) {
-            svg += i ? " " : "";
-            svg += number(path.points[i].x) + ',' + number(path.points[i].y);
+    // The chart's paths and texts as SVG elements, in the chart's own units.
+    std::string svgElements(const form::Chart& chart)
+    {
+        // Presentation attributes only: the page's policy allows no inline style.
+        std::string svg;
+        for (const form::ChartPath& path : chart.paths) {
+            svg += path.closed ? "<polygon points=\"" : "<polyline points=\"";
+            for (std::size_t i = 0; i < path.points.size(); ++i) {
+                svg += i ? " " : "";
+                svg += number(path.points[i].x) + ',' + number(path.points[i].y);
+            }
+            svg += "\" stroke=\"" + colour(path.stroke) + "\" stroke-width=\""
+                + number(path.strokeWidth) + "\" fill=\""
+                + (path.fill ? colour(*path.fill) : "none") + "\"/>";
         }
-        svg += "\" stroke=\"" + colour(path.stroke) + "\" stroke-width=\""
-            + number(path.strokeWidth) + "\" fill=\"" + (path.fill ? colour(*path.fill) : "none")
-            + "\"/>";
+        // The text's middle on its point, as the chart places it; on each text, as WebKit does not
+        // inherit the baseline.
+        svg += "<g font-size=\"" + number(form::Chart::textSize) + "\" fill=\"#000\">";
+        for (const form::ChartText& text : chart.texts) {
+            svg += "<text x=\"" + number(text.at.x) + "\" y=\"" + number(text.at.y)
+                + "\" text-anchor=\"" + anchorName(text.anchor)
+                + "\" dominant-baseline=\"central\">" + escaped(text.text) + "</text>";
+        }
+        return svg + "</g>";
     }
-    // The text's middle on its point, as the chart places it; on each text, as WebKit does not
-    // inherit the baseline.
-    svg += "<g font-size=\"" + number(form::Chart::textSize) + "\" fill=\"#000\">";
-    for (const form::ChartText& text : chart.texts) {
-        svg += "<text x=\"" + number(text.at.x) + "\" y=\"" + number(text.at.y)
-            + "\" text-anchor=\"" + anchorName(text.anchor) + "\" dominant-baseline=\"central\">"
-            + escaped(text.text) + "</text>";
-    }
-    return svg + "</g>";
-}
+
+} // namespace
 
 void addTimings(std::array<int, 2> timeLabels)
 {
@@ -119,8 +121,6 @@ void showTimings(const form::TimingTable& table)
     }
     dom::showTimings(shown);
 }
-
-void revealTimings() { dom::revealTimings(); }
 
 void copyTimings(const form::TimingTable& table)
 {

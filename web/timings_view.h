@@ -8,11 +8,9 @@
 // builds the section once, empty; after each interval click WebForm hands the table here, and its
 // cells and chart are shown in one go, after the measured work.
 
-#include "chart.h"
 #include "timing_table.h"
 
 #include <array>
-#include <string>
 
 namespace web {
 
@@ -23,13 +21,7 @@ void addTimings(std::array<int, 2> timeLabels);
 // The table's cells and the chart, in one DOM batch.
 void showTimings(const form::TimingTable& table);
 
-// The table in view, with the keyboard focus (F2).
-void revealTimings();
-
 // The table on the clipboard as a spreadsheet takes it, and said so in the live region.
 void copyTimings(const form::TimingTable& table);
-
-// The chart's paths and texts as SVG elements, in the chart's own units.
-std::string svgElements(const form::Chart& chart);
 
 } // namespace web

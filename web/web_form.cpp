@@ -278,7 +278,7 @@ bool WebForm::keyPressed(int control, int key, form::Modifiers modifiers)
         rowChosen(number(action.target), action.row);
         return true;
     case form::KeyAction::Kind::ShowTimings:
-        revealTimings();
+        dom::revealTimings();
         return true;
     case form::KeyAction::Kind::Swallow:
         return true;
