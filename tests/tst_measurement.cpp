@@ -189,10 +189,11 @@ TEST_CASE("an interval click measures within the update bracket, and a mean says
         CHECK((measured.storedRuns > 1) == (interval == 0));
         const std::string mean = texts::spoken::meanOfRunsBefore
             + measured::countText(measured.storedRuns) + texts::spoken::meanOfRunsAfter;
-        CHECK(shown[0].description == (interval == 0 ? stored + mean : stored));
+        const std::string hint = texts::measurementsHint;
+        CHECK(shown[0].description == (interval == 0 ? stored + mean : stored) + hint);
         CHECK((measured.computedRuns > 1) == (interval == 0));
         CHECK(shown[1].description.ends_with(
-            interval == 0 ? mean : texts::spoken::computedTimeAfter));
+            (interval == 0 ? mean : texts::spoken::computedTimeAfter) + hint));
         // The repeated work still leaves one copy of each list.
         CHECK(recorded.list1(0).rows == recorded.list1(1).rows);
     }
