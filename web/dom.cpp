@@ -92,7 +92,8 @@ namespace {
         }
         template <typename T> Object& add(std::string_view key, const std::vector<T>& values)
         {
-            // Each value as the object's only field, "{\"\":value}", unwrapped.
+            // Each value as a field writes it, without its key: {"":value} less its first four
+            // characters and its last.
             field(key);
             text_ += '[';
             for (std::size_t i = 0; i < values.size(); ++i) {

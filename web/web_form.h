@@ -9,7 +9,8 @@
 // radio button or a row, or a key, reaches WebForm through the page's events (dom.h, carried out
 // in main.cpp); form::keyAction decides what a key does. A click runs the form's handler
 // (Option1_Click, Option2_Click, List1_Click), which asks for the lists, the text box and the
-// times through the Controls interface implemented here.
+// times through the Controls interface implemented here, and for every measurement so far, which
+// the page shows below the form (timings_view.h).
 //
 // Within the update bracket around the measured work, a list's rows are only data here; at its
 // end, each list that changed is built in the page in one go, as the Windows window redraws its
