@@ -34,6 +34,12 @@ EM_JS(int, js_shown, (int k), { return Page.shown(k) ? 1 : 0; });
 EM_JS(int, js_focused, (), { return Page.focused(); });
 EM_JS(void, js_reply, (const char* p, int n), { Page.reply = Page.str(p, n); });
 EM_JS(double, js_now, (), { return Page.now(); });
+EM_JS(void, js_add_timings, (const char* p, int n), { Timings.add(Page.json(p, n)); });
+EM_JS(void, js_show_timings, (const char* p, int n), { Timings.show(Page.json(p, n)); });
+EM_JS(void, js_reveal_timings, (), { Timings.reveal(); });
+EM_JS(void, js_copy, (const char* p, int n, const char* s, int sn), {
+    Timings.copy(Page.str(p, n), Page.str(s, sn));
+});
 // clang-format on
 
 namespace dom {
@@ -82,6 +88,19 @@ namespace {
         {
             field(key);
             text_ += value ? "true" : "false";
+            return *this;
+        }
+        template <typename T> Object& add(std::string_view key, const std::vector<T>& values)
+        {
+            // Each value as a field writes it, without its key: {"":value} less its first four
+            // characters and its last.
+            field(key);
+            text_ += '[';
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                const std::string one = Object().add("", values[i]).text();
+                text_ += (i ? "," : "") + one.substr(4, one.size() - 5);
+            }
+            text_ += ']';
             return *this;
         }
         std::string text() const { return text_ + '}'; }
@@ -199,5 +218,35 @@ bool shown(int control) { return js_shown(control) != 0; }
 int focused() { return js_focused(); }
 void reply(std::string_view text) { js_reply(text.data(), size(text)); }
 double now() { return js_now(); }
+
+void addTimings(const TimingsDescription& d)
+{
+    const std::string json = Object()
+                                 .add("caption", d.caption)
+                                 .add("copy", d.copy)
+                                 .add("columns", d.columns)
+                                 .add("rows", d.rows)
+                                 .add("openers", d.openers)
+                                 .add("width", d.width)
+                                 .add("height", d.height)
+                                 .text();
+    js_add_timings(json.data(), size(json));
+}
+
+void showTimings(const TimingsShown& shown)
+{
+    const std::string json = Object()
+                                 .add("cells", shown.cells)
+                                 .add("chart", shown.chart)
+                                 .add("chartDescription", shown.chartDescription)
+                                 .text();
+    js_show_timings(json.data(), size(json));
+}
+
+void revealTimings() { js_reveal_timings(); }
+void copy(std::string_view text, std::string_view said)
+{
+    js_copy(text.data(), size(text), said.data(), size(said));
+}
 
 } // namespace dom

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dom {
 
@@ -74,6 +75,28 @@ void reply(std::string_view text);
 // performance.now(), in milliseconds.
 double now();
 
+// Every measurement so far, below the form (timings_view.h): built once, then shown after each
+// interval click in one go.
+struct TimingsDescription {
+    std::string caption; // the table's
+    std::string copy; // the copy button's text
+    std::vector<std::string> columns; // the headings of the rows' column, then of each side's
+    std::vector<std::string> rows; // each interval's heading
+    std::vector<int> openers; // the controls whose click brings the table into view
+    double width, height; // the chart's box
+};
+struct TimingsShown {
+    std::vector<std::string> cells; // row by row, "" where never measured
+    std::string chart; // SVG elements in the chart's box
+    std::string chartDescription;
+};
+void addTimings(const TimingsDescription& described);
+void showTimings(const TimingsShown& shown);
+// Scrolls the table into view and gives it the focus.
+void revealTimings();
+// Puts `text` on the clipboard, from a click's handler, and once it is there announces `said`.
+void copy(std::string_view text, std::string_view said);
+
 } // namespace dom
 
 // The page's events (main.cpp). A control number or a key the C++ side does not know is ignored.
@@ -83,4 +106,6 @@ void web_row_chosen(int control, int row);
 // `key`: one of the numbers given by dom::setKeys. Returns 1 where the page must not give the key
 // its own meaning.
 int web_key_pressed(int control, int key, int shift, int ctrl, int alt, int meta);
+// The copy button below the table.
+void web_copy_timings();
 }

@@ -40,6 +40,12 @@ EMSCRIPTEN_KEEPALIVE int web_key_pressed(
         : 0;
 }
 
+EMSCRIPTEN_KEEPALIVE void web_copy_timings()
+{
+    if (page)
+        page->copyTimings();
+}
+
 #ifdef PAGE_TEST_EXPORTS
 #include "invariants.h"
 

@@ -280,7 +280,7 @@ const Page = {
     taken: null,
     keydown: function (event) {
         var key = Page.keyName(event);
-        if (!(key in Page.keys))
+        if (!(key in Page.keys) || Timings.keeps(event, key))
             return;
         if (Module['_web_key_pressed'](Page.focused(), Page.keys[key], event.shiftKey,
                 event.ctrlKey, event.altKey, event.metaKey)) {

@@ -7,6 +7,7 @@
 #include "dom.h"
 #include "look.h"
 #include "screen_reader.h"
+#include "timings_view.h"
 #include "trial_division.h"
 
 #include <cstdio>
@@ -75,6 +76,7 @@ namespace {
         { "PageUp", form::Key::PageUp },
         { "PageDown", form::Key::PageDown },
         { " ", form::Key::Space },
+        { "F2", form::Key::F2 },
         { "Character", form::Key::Character },
     };
 
@@ -156,6 +158,8 @@ WebForm::WebForm()
         for (const char* value : form::initialRows(row))
             controls_[k].rows.emplace_back(value);
     }
+    addTimings({ number({ form::Name::Label2, 0 }), number({ form::Name::Label2, 1 }) });
+    showTimings(logic_.timings());
     logic_.Form_Load();
     dom::focus(number(form::initialFocus()));
     warmUp();
@@ -273,11 +277,16 @@ bool WebForm::keyPressed(int control, int key, form::Modifiers modifiers)
     case form::KeyAction::Kind::Select:
         rowChosen(number(action.target), action.row);
         return true;
+    case form::KeyAction::Kind::ShowTimings:
+        dom::revealTimings();
+        return true;
     case form::KeyAction::Kind::Swallow:
         return true;
     }
     return true;
 }
+
+void WebForm::copyTimings() { web::copyTimings(logic_.timings()); }
 
 void WebForm::showRows()
 {
@@ -305,6 +314,10 @@ void WebForm::update()
                 (*times_)[i].text, (*times_)[i].description);
         }
         times_.reset();
+    }
+    if (timings_) {
+        showTimings(*timings_);
+        timings_.reset();
     }
     if (announcement_) {
         dom::announce(*announcement_);

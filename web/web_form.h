@@ -9,7 +9,8 @@
 // radio button or a row, or a key, reaches WebForm through the page's events (dom.h, carried out
 // in main.cpp); form::keyAction decides what a key does. A click runs the form's handler
 // (Option1_Click, Option2_Click, List1_Click), which asks for the lists, the text box and the
-// times through the Controls interface implemented here.
+// times through the Controls interface implemented here, and for every measurement so far, which
+// the page shows below the form (timings_view.h).
 //
 // Within the update bracket around the measured work, a list's rows are only data here; at its
 // end, each list that changed is built in the page in one go, as the Windows window redraws its
@@ -38,6 +39,7 @@ public:
     void rowChosen(int control, int row);
     // `key` as numbered by dom::setKeys. True if the page must not give the key its own meaning.
     bool keyPressed(int control, int key, form::Modifiers modifiers);
+    void copyTimings();
 
     const form::MainFormLogic& logic() const { return logic_; }
     // For tests: what is wrong with the page, empty if nothing (form::brokenInvariant).
@@ -53,6 +55,8 @@ public:
     std::string caption(form::ControlId option) const override;
     void setText(form::ControlId textBox, const std::string& text) override;
     void showTimes(const std::array<form::TimeText, 2>& times) override;
+    // Shown by update(), after the handler: the table and chart below the form (timings_view.h).
+    void showTimingTable(const form::TimingTable& table) override { timings_ = table; }
     void announce(const std::string& text) override;
     // Nothing to do: rows are only data until showRows, at the end of the bracket or the handler.
     void beginUpdate() override { }
@@ -85,6 +89,7 @@ private:
 
     std::vector<Control> controls_; // the design's rows, then the time labels
     std::optional<std::array<form::TimeText, 2>> times_;
+    std::optional<form::TimingTable> timings_;
     std::optional<std::string> announcement_;
     BrowserClock clock_;
     form::MainFormLogic logic_ { *this, clock_ };

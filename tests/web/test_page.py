@@ -412,9 +412,10 @@ class PageTest(unittest.TestCase):
         # The times, named by what they show and described by what they measure.
         stored, computed = (self.page.accessible("Label2(0)"),
                             self.page.accessible("Label2(1)"))
-        # A figure that is the mean of several runs says how many.
+        # A figure that is the mean of several runs says how many; then where the time leads.
         mean = re.compile("(" + re.escape(TEXTS["meanOfRunsBefore"]) + r"[1-9][\d\u00a0]*"
-                          + re.escape(TEXTS["meanOfRunsAfter"]) + ")?$")
+                          + re.escape(TEXTS["meanOfRunsAfter"]) + ")?"
+                          + re.escape(TEXTS["measurementsHint"]) + "$")
         self.assertRegex(stored["description"], "^" + re.escape(TEXTS["storedTimeDescription"])
                          + mean.pattern)
         self.assertTrue(computed["description"].startswith(TEXTS["computedTimeBefore"]))
@@ -459,6 +460,58 @@ class PageTest(unittest.TestCase):
         self.click("Option1(0)")
         self.assertEqual(len(paragraphs()), 1)
         self.assertIn(TEXTS["intervalCaptions"][0], paragraphs()[0])
+
+    def test_every_measurement_below_the_form(self):
+        """The table holds, for each interval and side, the time its label showed at that
+        interval's last click with that bound, and nothing where none was; the chart changes
+        with each new figure and says its first and last in words. F2 and a click on a time
+        bring the table to the focus; its button copies it as a spreadsheet pastes it."""
+        chart = "return document.getElementById('measurements-chart').innerHTML"
+        shown, drawn = {}, self.run_js(chart)
+        for method, interval in ((2, 0), (2, 2), (0, 1), (0, 2), (2, 0)):
+            if method != self.checked("Option2").index(True):
+                self.click(f"Option2({method})")
+            self.click(f"Option1({interval})")
+            new = (interval, 1 + method) not in shown
+            shown[interval, 0], shown[interval, 1 + method] = self.times()
+            if new:
+                self.assertNotEqual(self.run_js(chart), drawn, f"{interval}, {method}")
+                drawn = self.run_js(chart)
+        captions = TEXTS["intervalCaptions"]
+        rows = [[TEXTS["intervalHeading"], TEXTS["storedHeading"], *TEXTS["methodCaptions"]]] + [
+            [captions[i]] + [shown.get((i, side), "") for side in range(4)] for i in range(4)]
+        self.assertEqual(self.run_js("""
+            const table = document.getElementById('measurements-table');
+            return [table.caption.textContent,
+                    Array.from(table.rows, row => Array.from(row.cells, c => c.textContent)),
+                    Array.from(table.querySelectorAll('th'), th => th.scope).join(' ')];"""),
+            [TEXTS["measurementsTitle"], rows, " ".join(["col"] * 5 + ["row"] * 4)])
+        node = self.page.accessible("measurements-chart")
+        self.assertIn(node["role"], ("img", "image"), "the markup's role, Chromium's tree's")
+        self.assertTrue(node["name"].startswith(TEXTS["intro"]), node["name"])
+        for side in (0, 1, 3):
+            last = max(i for i, s in shown if s == side)
+            self.assertIn(f"{shown[last, side]}{TEXTS['at']}{captions[last]}.", node["name"])
+        self.assertIn(TEXTS["methodCaptions"][1] + TEXTS["none"], node["name"])
+        # Where the time labels lead, and the way back by Tab, to the form's first or last stop.
+        self.keys(Keys.F2)
+        self.assertEqual(self.focused(), "measurements-table")
+        self.keys(Keys.TAB, Keys.TAB)
+        self.assertEqual(self.focused(), "Text1(0)")
+        self.click("Label2(1)")
+        self.assertEqual(self.focused(), "measurements-table")
+        self.keys((Keys.SHIFT, Keys.TAB))
+        self.assertEqual(self.focused(), "Option2(2)")
+        # Copied and pasted as a person does; a text area pastes the line ends as LF.
+        self.click("measurements-copy")
+        self.assertEqual(self.run_js(
+            "return document.getElementById('announcement').textContent"), TEXTS["tableCopied"])
+        self.run_js("document.body.append(Object.assign(document.createElement('textarea'),"
+                    " { id: 'pasted' }))")
+        self.click("pasted")
+        self.keys((Keys.CONTROL, "v"))
+        self.assertEqual(self.run_js("return document.getElementById('pasted').value"),
+                         "".join("\t".join(row) + "\n" for row in rows))
 
     def test_nothing_beyond_the_file(self):
         page = self.page

@@ -12,7 +12,8 @@ invariants (form/invariants.h), which the page's test build checks over what its
   as chosen (none before the first choice);
 - each list marks as selected the one row that is its active descendant, the same in both;
 - the times read as times, and the hidden controls stay hidden;
-- the live region holds the chosen interval's result, once, and nothing before the first choice.
+- the live region holds the chosen interval's result, once, and nothing before the first choice,
+  or that the measurements below the form were copied, where a time's click led the focus.
 The seed is fixed and printed; RANDOM_USE_SEED and RANDOM_USE_EVENTS run another user or a
 longer one (300 events, well under a minute in each engine). A failure prints the events that
 led to it."""
@@ -57,12 +58,16 @@ return {
     hiddenShown: ['Text1(1)', 'List2(0)', 'List2(1)', 'List2(2)', 'List2(3)'].filter(
         i => shown(id(i))),
     said: Array.from(id('announcement').children, p => p.textContent),
+    below: !!document.activeElement.closest('#measurements'),
 };"""
+# What the logic finds when the focus is outside the form, as a time's click or F2 may put it in
+# the measurements below it.
+AWAY = "no control of the window has the focus"
 
 
 def broken(state):
     """What is wrong with the page, or None."""
-    if state["broken"]:
+    if state["broken"] and not (state["below"] and state["broken"] == AWAY):
         return "the logic finds: " + state["broken"]
     interval = state["interval"].index(True) if True in state["interval"] else -1
     expected = PRIMES[interval] if interval >= 0 else []
@@ -83,7 +88,9 @@ def broken(state):
     if state["hiddenShown"]:
         return f"hidden controls show: {state['hiddenShown']}"
     caption = TEXTS["intervalCaptions"][interval] if interval >= 0 else None
-    if len(state["said"]) != (1 if caption else 0) or (caption and caption not in state["said"][0]):
+    copied = state["said"] == [TEXTS["tableCopied"]]  # Space on the measurements' copy button
+    if not copied and (len(state["said"]) != (1 if caption else 0)
+                       or (caption and caption not in state["said"][0])):
         return f"the live region holds {state['said']}"
     return None
 
@@ -152,7 +159,9 @@ class RandomUseTest(unittest.TestCase):
     def test_random_user(self):
         self.assertTrue(os.path.exists(browser.TEST_PAGE),
                         f"{browser.TEST_PAGE} is missing: `make test-web` builds it")
-        page = engines.start()
+        # Tall enough for the whole page: a key the page leaves to the browser scrolls nothing,
+        # so no click lands while the page still scrolls.
+        page = engines.start(height=1200)
         print(f"random user in {page.name} {page.version}: seed {SEED}, {EVENTS} events",
               file=sys.stderr)
         try:

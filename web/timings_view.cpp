@@ -1,0 +1,130 @@
+// SPDX-FileCopyrightText: 2026 The prime-intervals authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "timings_view.h"
+
+#include "chart.h"
+#include "dom.h"
+#include "form_texts.h"
+
+#include <cstdio>
+
+namespace web {
+namespace {
+
+    std::string colour(std::uint32_t rgb)
+    {
+        char text[8];
+        std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(rgb));
+        return text;
+    }
+
+    // Two decimals are finer than a device pixel at any width the chart is drawn.
+    std::string number(double value)
+    {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", value);
+        std::string s = text;
+        s.erase(s.find_last_not_of('0') + 1);
+        if (s.back() == '.')
+            s.pop_back();
+        return s;
+    }
+
+    std::string escaped(const std::string& text)
+    {
+        std::string out;
+        for (const char c : text) {
+            switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                out += c;
+            }
+        }
+        return out;
+    }
+
+    const char* anchorName(form::ChartText::Anchor anchor)
+    {
+        switch (anchor) {
+        case form::ChartText::Anchor::Start:
+            return "start";
+        case form::ChartText::Anchor::Middle:
+            return "middle";
+        case form::ChartText::Anchor::End:
+            break;
+        }
+        return "end";
+    }
+
+    // The chart's paths and texts as SVG elements, in the chart's own units.
+    std::string svgElements(const form::Chart& chart)
+    {
+        // Presentation attributes only: the page's policy allows no inline style.
+        std::string svg;
+        for (const form::ChartPath& path : chart.paths) {
+            svg += path.closed ? "<polygon points=\"" : "<polyline points=\"";
+            for (std::size_t i = 0; i < path.points.size(); ++i) {
+                svg += i ? " " : "";
+                svg += number(path.points[i].x) + ',' + number(path.points[i].y);
+            }
+            svg += "\" stroke=\"" + colour(path.stroke) + "\" stroke-width=\""
+                + number(path.strokeWidth) + "\" fill=\""
+                + (path.fill ? colour(*path.fill) : "none") + "\"/>";
+        }
+        // The text's middle on its point, as the chart places it; on each text, as WebKit does not
+        // inherit the baseline.
+        svg += "<g font-size=\"" + number(form::Chart::textSize) + "\" fill=\"#000\">";
+        for (const form::ChartText& text : chart.texts) {
+            svg += "<text x=\"" + number(text.at.x) + "\" y=\"" + number(text.at.y)
+                + "\" text-anchor=\"" + anchorName(text.anchor)
+                + "\" dominant-baseline=\"central\">" + escaped(text.text) + "</text>";
+        }
+        return svg + "</g>";
+    }
+
+} // namespace
+
+void addTimings(std::array<int, 2> timeLabels)
+{
+    dom::TimingsDescription described {
+        .caption = texts::measurementsTitle,
+        .copy = texts::copyTable,
+        .columns = { texts::intervalHeading },
+        .rows = {},
+        .openers = { timeLabels.begin(), timeLabels.end() },
+        .width = form::Chart::width,
+        .height = form::Chart::height,
+    };
+    for (int side = 0; side < form::sideCount; ++side)
+        described.columns.push_back(form::TimingTable::columnHeading(side));
+    for (int interval = 0; interval < form::intervalCount; ++interval)
+        described.rows.push_back(form::TimingTable::rowHeading(interval));
+    dom::addTimings(described);
+}
+
+void showTimings(const form::TimingTable& table)
+{
+    const form::Chart chart = form::timingChart(table);
+    dom::TimingsShown shown { {}, svgElements(chart), chart.description };
+    for (int interval = 0; interval < form::intervalCount; ++interval) {
+        for (int side = 0; side < form::sideCount; ++side)
+            shown.cells.push_back(table.cellText(interval, side));
+    }
+    dom::showTimings(shown);
+}
+
+void copyTimings(const form::TimingTable& table)
+{
+    dom::copy(table.tabSeparated(), texts::tableCopied);
+}
+
+} // namespace web
