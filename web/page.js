@@ -65,7 +65,6 @@ const Page = {
             box = document.createElement('textarea');
             box.readOnly = true;
             box.spellcheck = false;
-            box.value = c.text;
             focusable = box;
             break;
         case 'list':
@@ -143,6 +142,11 @@ const Page = {
         Page.focusable[k] = focusable;
         Page.texts[k] = text;
         parent.append(box);
+        // A text box's text only once it is in the page: WebKitGTK's accessibility (2.50) ends
+        // the web process when a value ending in a line break, set before the box was in the
+        // document, is replaced later while another control has the focus (README).
+        if (c.element === 'textbox')
+            box.value = c.text;
     },
 
     setText: function (k, text) {
