@@ -45,7 +45,6 @@ const Page = {
         form.style.fontFamily = '"' + f.font + '", "Liberation Serif", "Prime Intervals Serif", serif';
         form.style.fontSize = Page.px(f.points * 4 / 3);
         document.addEventListener('keydown', Page.keydown, true);
-        document.addEventListener('keyup', Page.keyup, true);
         // A click on what takes no focus (the form's background, a heading, a time) leaves the
         // focus where it was, as in a desktop window, instead of on the page.
         form.addEventListener('mousedown', function (event) {
@@ -279,9 +278,8 @@ const Page = {
     },
 
     // Every key the C++ side knows goes there first (form::keyAction decides). A key it takes
-    // keeps none of the browser's meanings, on its release neither: a radio button would click
-    // itself as Space comes up.
-    taken: null,
+    // keeps none of the browser's meanings; its release has none left either, since a browser
+    // clicks a radio button on Space's release only where it let Space's press through.
     keydown: function (event) {
         var key = Page.keyName(event);
         if (!(key in Page.keys))
@@ -290,15 +288,7 @@ const Page = {
                 event.ctrlKey, event.altKey, event.metaKey)) {
             event.preventDefault();
             event.stopPropagation();
-            Page.taken = key;
         }
-    },
-    keyup: function (event) {
-        if (Page.keyName(event) !== Page.taken)
-            return;
-        Page.taken = null;
-        event.preventDefault();
-        event.stopPropagation();
     },
 
     // The form's clock. Its step is the logic's to observe (form/measurement.h).
