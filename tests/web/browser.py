@@ -5,6 +5,7 @@ exports them from form/ and search/ (the design, the texts, the intervals and th
 a time is written, the random user's mix), the sieve the primes are checked against, and what the
 screen shows, from PNG screenshots. The browsers are in engines.py."""
 
+import functools
 import json
 import os
 import re
@@ -21,7 +22,8 @@ TEST_PAGE_URL = "file://" + TEST_PAGE
 
 # The facts, written beside the pages by their test build (tests/web/page_facts.cpp).
 
-def _facts():
+@functools.cache
+def facts():
     path = PAGE.replace(".html", "-facts.json")
     try:
         with open(path, encoding="utf-8") as f:
@@ -30,47 +32,57 @@ def _facts():
         raise FileNotFoundError(f"{path} is missing: `make test-web` writes it") from None
 
 
-FACTS = _facts()
-TEXTS = FACTS["texts"]
-# Every control of the design, its rectangle in CSS pixels from its container's corner.
-DESIGN = FACTS["design"]
-FORM_SIZE = (FACTS["form"]["width"], FACTS["form"]["height"])
-FORM_COLOUR = FACTS["form"]["background"]
-INTERVALS = [tuple(interval) for interval in FACTS["intervals"]]
-RANDOM_USE = FACTS["randomUse"]
+def _time_pattern(time):
+    """A time as written: at most `mostDigits` significant digits, never 0, a decimal separator,
+    a unit."""
+    most, decimal = time["mostDigits"], re.escape(time["decimal"])
+    units = "|".join(map(re.escape, time["units"]))
+    return re.compile(rf"^[1-9]\d{{0,{most - 1}}}({decimal}\d{{1,{most - 1}}})? ({units})$")
 
 
-def row(control_id):
-    return next(r for r in DESIGN if r["id"] == control_id)
+# Read on first use, not on import: what only drives a browser (scripts/screenshot-web) needs no
+# facts, and `make web` writes none.
+_FROM_FACTS = {
+    "FACTS": lambda f: f,
+    "TEXTS": lambda f: f["texts"],
+    # Every control of the design, its rectangle in CSS pixels from its container's corner.
+    "DESIGN": lambda f: f["design"],
+    "FORM_SIZE": lambda f: (f["form"]["width"], f["form"]["height"]),
+    "FORM_COLOUR": lambda f: f["form"]["background"],
+    "INTERVALS": lambda f: [tuple(interval) for interval in f["intervals"]],
+    "RANDOM_USE": lambda f: f["randomUse"],
+    "TIME": lambda f: _time_pattern(f["time"]),
+}
+
+
+def __getattr__(name):
+    if name in _FROM_FACTS:
+        value = _FROM_FACTS[name](facts())
+        globals()[name] = value
+        return value
+    raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
 
 
 def operations(interval, method):
     """The remainder operations of an interval with a bound, as the search counts them."""
-    return FACTS["operations"][interval][method]["count"]
+    return facts()["operations"][interval][method]["count"]
 
 
 def operations_text(interval, method):
     """The same count as the page writes it."""
-    return FACTS["operations"][interval][method]["text"]
-
-
-# How a time is written: at most `mostDigits` significant digits, never 0, a decimal separator,
-# a unit.
-_TIME = FACTS["time"]
-_most = _TIME["mostDigits"]
-TIME = re.compile(rf"^[1-9]\d{{0,{_most - 1}}}({re.escape(_TIME['decimal'])}\d{{1,{_most - 1}}})? "
-                  rf"({'|'.join(map(re.escape, _TIME['units']))})$")
+    return facts()["operations"][interval][method]["text"]
 
 
 def nanoseconds(time):
     """A time as the page shows it ("2,7 мкс"), in nanoseconds."""
     number, unit = time.split(" ")
-    return float(number.replace(_TIME["decimal"], ".")) * _TIME["units"][unit]
+    written = facts()["time"]
+    return float(number.replace(written["decimal"], ".")) * written["units"][unit]
 
 
 def digits_for(steps):
     """The significant digits that a time spanning `steps` steps of its clock may show."""
-    return max(digits for start, digits in FACTS["digits"] if steps >= start)
+    return max(digits for start, digits in facts()["digits"] if steps >= start)
 
 
 # The oracle for the primes.
