@@ -8,23 +8,44 @@
 // Windows users include this header; the page's user reads it from the page's test facts
 // (build-web/prime-intervals-facts.json), so all three draw from the same mix.
 
+#include <cstddef>
 #include <cstdint>
 #include <iterator>
 
 namespace random_use {
 
-enum class Event { ClickAnywhere, ClickOption1, ClickOption2, ClickRow, PressKey, Type };
-
-struct Share {
-    Event event;
+// One outcome of a roll, as likely as its weight among its table's.
+template <typename What> struct Share {
+    What what;
     const char* name;
-    int percent;
+    int weight;
 };
 
-// Clicks anywhere in the window, on an option button, on a list row (in an empty list, on its
-// empty area), a key from `keys`, or a click into the text box and a few keys typed there.
+template <typename What, std::size_t N> constexpr int total(const Share<What> (&shares)[N])
+{
+    int sum = 0;
+    for (const Share<What>& share : shares)
+        sum += share.weight;
+    return sum;
+}
+
+// What a roll of 0 to total(shares) - 1 falls on.
+template <typename What, std::size_t N>
+constexpr What shareFor(const Share<What> (&shares)[N], int roll)
+{
+    for (const Share<What>& share : shares) {
+        if (roll < share.weight)
+            return share.what;
+        roll -= share.weight;
+    }
+    return shares[N - 1].what;
+}
+
+// A click anywhere in the window, on an option button, on a list row (in an empty list, on its
+// empty area), a key of `keyNames`, or a click into the text box and a few keys typed there.
+enum class Event { ClickAnywhere, ClickOption1, ClickOption2, ClickRow, PressKey, Type };
 // clang-format off
-inline constexpr Share events[] = {
+inline constexpr Share<Event> events[] = {
     { Event::ClickAnywhere, "clickAnywhere", 15 },
     { Event::ClickOption1,  "clickOption1",   6 },
     { Event::ClickOption2,  "clickOption2",   8 },
@@ -33,26 +54,7 @@ inline constexpr Share events[] = {
     { Event::Type,          "type",           6 },
 };
 // clang-format on
-
-constexpr int totalPercent()
-{
-    int total = 0;
-    for (const Share& share : events)
-        total += share.percent;
-    return total;
-}
-static_assert(totalPercent() == 100, "the shares of the events make the whole");
-
-// The event a roll of 0 to 99 makes.
-constexpr Event eventFor(int roll)
-{
-    for (const Share& share : events) {
-        if (roll < share.percent)
-            return share.event;
-        roll -= share.percent;
-    }
-    return events[0].event;
-}
+static_assert(total(events) == 100, "events are drawn by a roll of 0 to 99");
 
 // Of the clicks and the keys pressed (not those typed), how many in a hundred hold Ctrl.
 inline constexpr int ctrlPercent = 20;
@@ -63,29 +65,13 @@ inline constexpr const char* keyNames[] = { "Tab", "Shift+Tab", "Up", "Down", "L
     "Space", "Home", "End", "PageUp", "PageDown" };
 inline constexpr int keyCount = static_cast<int>(std::size(keyNames));
 
-// What is typed into the text box: 1 to `mostTyped` keys, each a Latin letter, a Cyrillic one, a
-// digit or one of `editingKeys`, so many in ten.
+// What is typed into the text box: 1 to `mostTyped` keys, each drawn by a roll of 0 to 9.
 inline constexpr int mostTyped = 8;
 enum class Typed { Latin, Cyrillic, Digit, Editing };
-struct TypedShare {
-    Typed typed;
-    const char* name;
-    int tenths;
-};
-inline constexpr TypedShare typedShares[]
+inline constexpr Share<Typed> typed[]
     = { { Typed::Latin, "latin", 3 }, { Typed::Cyrillic, "cyrillic", 3 },
           { Typed::Digit, "digit", 1 }, { Typed::Editing, "editing", 3 } };
-
-// The key a roll of 0 to 9 types.
-constexpr Typed typedFor(int roll)
-{
-    for (const TypedShare& share : typedShares) {
-        if (roll < share.tenths)
-            return share.typed;
-        roll -= share.tenths;
-    }
-    return Typed::Editing;
-}
+static_assert(total(typed) == 10);
 inline constexpr const char* editingKeys[]
     = { "Backspace", "Delete", "Enter", "Ctrl+A", "Ctrl+X", "Ctrl+V", "Ctrl+Z" };
 

@@ -36,7 +36,7 @@ public:
     // Performs one random event and returns its description.
     QString act()
     {
-        switch (random_use::eventFor(pick(100))) {
+        switch (random_use::shareFor(random_use::events, pick(100))) {
         case random_use::Event::ClickAnywhere:
             return clickAnywhere();
         case random_use::Event::ClickOption1:
@@ -141,7 +141,7 @@ private:
         QString typed;
         const int count = 1 + pick(random_use::mostTyped);
         for (int i = 0; i < count; ++i) {
-            const random_use::Typed what = random_use::typedFor(pick(10));
+            const random_use::Typed what = random_use::shareFor(random_use::typed, pick(10));
             if (what == random_use::Typed::Latin) {
                 const QChar letter(u'a' + pick(26));
                 QTest::keyClick(area, letter.toLatin1());

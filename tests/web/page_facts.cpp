@@ -161,21 +161,15 @@ std::string digitsRule()
 std::string randomUse()
 {
     using namespace random_use;
-    return object({ { "events",
-                        list(events,
-                            [](const Share& s) {
-                                return object({ { "event", quote(s.name) },
-                                    { "percent", number(s.percent) } });
-                            }) },
-        { "ctrlPercent", number(ctrlPercent) }, { "keys", list(keyNames, quote) },
-        { "mostTyped", number(mostTyped) },
-        { "typed",
-            list(typedShares,
-                [](const TypedShare& s) {
-                    return object({ { "typed", quote(s.name) }, { "tenths", number(s.tenths) } });
-                }) },
-        { "editingKeys", list(editingKeys, quote) }, { "seed", number(seed) },
-        { "pageEvents", number(pageEvents) } });
+    const auto shares = [](const auto& table) {
+        return list(table, [](const auto& s) {
+            return object({ { "name", quote(s.name) }, { "weight", number(s.weight) } });
+        });
+    };
+    return object({ { "events", shares(events) }, { "ctrlPercent", number(ctrlPercent) },
+        { "keys", list(keyNames, quote) }, { "mostTyped", number(mostTyped) },
+        { "typed", shares(typed) }, { "editingKeys", list(editingKeys, quote) },
+        { "seed", number(seed) }, { "pageEvents", number(pageEvents) } });
 }
 
 } // namespace

@@ -94,12 +94,12 @@ def broken(state):
     return None
 
 
-def _share(shares, roll, weight):
-    """The share a roll falls in, each share as wide as its `weight`."""
+def _share(shares, roll):
+    """The name of the share a roll falls on, each share as wide as its weight."""
     for share in shares:
-        if roll < share[weight]:
-            return share
-        roll -= share[weight]
+        if roll < share["weight"]:
+            return share["name"]
+        roll -= share["weight"]
     raise AssertionError("the shares make less than the whole")
 
 
@@ -120,8 +120,7 @@ class RandomUser:
     def act(self):
         """One event, drawn from the mix every front end's random user shares (the page's test
         facts give it, from tests/random_events.h)."""
-        share = _share(RANDOM_USE["events"], self.random.randrange(100), "percent")
-        return getattr(self, share["event"])()
+        return getattr(self, _share(RANDOM_USE["events"], self.random.randrange(100)))()
 
     def ctrl(self):
         return self.chance(RANDOM_USE["ctrlPercent"])
@@ -174,7 +173,7 @@ class RandomUser:
         self.click_at("Text1(0)", 0, 0)
         typed, keys = "", []
         for _ in range(1 + self.random.randrange(RANDOM_USE["mostTyped"])):
-            typed_kind = _share(RANDOM_USE["typed"], self.random.randrange(10), "tenths")["typed"]
+            typed_kind = _share(RANDOM_USE["typed"], self.random.randrange(10))
             if typed_kind == "editing":
                 name = self.random.choice(RANDOM_USE["editingKeys"])
                 keys.append(EDITING[name])

@@ -151,7 +151,7 @@ public:
     // Performs one random event, waits until the window has done with it, and describes it.
     std::string act()
     {
-        switch (random_use::eventFor(pick(100))) {
+        switch (random_use::shareFor(random_use::events, pick(100))) {
         case random_use::Event::ClickAnywhere:
             return clickAnywhere();
         case random_use::Event::ClickOption1:
@@ -368,7 +368,7 @@ private:
         std::vector<INPUT> inputs;
         const int count = 1 + pick(random_use::mostTyped);
         for (int i = 0; i < count; ++i) {
-            const random_use::Typed what = random_use::typedFor(pick(10));
+            const random_use::Typed what = random_use::shareFor(random_use::typed, pick(10));
             if (what == random_use::Typed::Latin) {
                 const auto letter = static_cast<WORD>('A' + pick(26));
                 inputs.push_back(keyInput(letter, false));
