@@ -103,6 +103,7 @@ class Browser:
 
     name = ""
     version = ""
+    screen_reader = False
 
     # The transport, per engine.
     def get(self, url):
@@ -543,10 +544,10 @@ class WebKit(WebDriverClassic):
                 (round(box[0] * scale), round(box[1] * scale)))
 
     def open(self, url=None):
-        # Every page with WebKit's accessibility on, as a screen reader has it: asking for a
-        # computed role turns it on in the web process.
         super().open(url)
-        self.computed("Text1(0)")
+        # Asking for a computed role turns accessibility on in the web process.
+        if self.screen_reader:
+            self.computed("Text1(0)")
 
     def viewport(self, width, height, scale=1, phone=False):
         # The window's size only: WebKitWebDriver sets no pixel density, and MiniBrowser's
@@ -567,5 +568,9 @@ class WebKit(WebDriverClassic):
         self.xvfb.wait()
 
 
-def start(engine=ENGINE, width=800, height=600):
-    return {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[engine](width, height)
+def start(engine=ENGINE, width=800, height=600, screen_reader=False):
+    """A browser window; with screen_reader, each page with its accessibility on, as a screen
+    reader turns it on (Chromium's always is, Firefox's cannot be from here)."""
+    page = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[engine](width, height)
+    page.screen_reader = screen_reader
+    return page

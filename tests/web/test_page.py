@@ -25,7 +25,7 @@ from browser import TEXTS, TIME  # noqa: E402
 class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.page = engines.start()
+        cls.page = engines.start(screen_reader=True)
 
     @classmethod
     def tearDownClass(cls):
@@ -535,7 +535,7 @@ class PhoneTest(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.page = engines.start(width=360, height=740)
+        cls.page = engines.start(width=360, height=740, screen_reader=True)
 
     @classmethod
     def tearDownClass(cls):

@@ -192,7 +192,7 @@ class RandomUseTest(unittest.TestCase):
     def test_random_user(self):
         self.assertTrue(os.path.exists(browser.TEST_PAGE),
                         f"{browser.TEST_PAGE} is missing: `make test-web` builds it")
-        page = engines.start()
+        page = engines.start(screen_reader=True)
         print(f"random user in {page.name} {page.version}: seed {SEED}, {EVENTS} events",
               file=sys.stderr)
         try:
