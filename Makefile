@@ -100,10 +100,12 @@ test-web:
 	ctest --test-dir $(WEB_BUILD) --output-on-failure --no-tests=error -j $(JOBS)
 
 # The benchmarks, in a Release build: prints the table and the targets, draws docs/bench.png; then
-# the page of `make web` in each browser engine against the same run's native figures.
+# the page of `make web` in each browser engine against the same run's native figures (with the
+# facts the page's tests read: the operations, how a time is written).
 bench:
 	@scripts/install-deps bench
 	@$(MAKE) --no-print-directory web
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target page-facts
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCHMARKS=ON \
 		-DBUILD_TESTING=OFF
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)

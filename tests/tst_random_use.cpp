@@ -8,6 +8,7 @@
 // prints the seed and the events up to it. RANDOM_USE_SEED=<seed> runs another user (or replays
 // one), RANDOM_USE_EVENTS=<count> changes its length, RANDOM_USE_VERBOSE=1 prints every event.
 #include "form_fixture.h"
+#include "random_events.h"
 #include "timings_window.h"
 
 #include <cstdio>
@@ -16,9 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int defaultEventCount = 20000;
-constexpr std::uint64_t defaultSeed = 20261208; // any fixed value: the same user on every run
 
 QString describeKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
@@ -39,24 +37,30 @@ public:
     // Performs one random event and returns its description.
     QString act()
     {
-        const int kind = pick(100);
-        if (kind < 15)
+        switch (random_use::shareFor(random_use::events, pick(100))) {
+        case random_use::Event::ClickAnywhere:
             return clickAnywhere();
-        if (kind < 21)
+        case random_use::Event::ClickOption1:
             return clickOption(form_.option1(), u"Option1"_s);
-        if (kind < 29)
+        case random_use::Event::ClickOption2:
             return clickOption(form_.option2(), u"Option2"_s);
-        if (kind < 52)
+        case random_use::Event::ClickRow:
             return clickRow();
-        if (kind < 94)
+        case random_use::Event::PressKey:
             return pressKey();
+        case random_use::Event::Type:
+            break;
+        }
         return typeIntoTextBox();
     }
 
 private:
     int pick(int count) { return static_cast<int>(random_() % static_cast<std::uint64_t>(count)); }
     bool chance(int percent) { return pick(100) < percent; }
-    Qt::KeyboardModifiers maybeCtrl() { return chance(20) ? Qt::ControlModifier : Qt::NoModifier; }
+    Qt::KeyboardModifiers maybeCtrl()
+    {
+        return chance(random_use::ctrlPercent) ? Qt::ControlModifier : Qt::NoModifier;
+    }
 
     static QString withModifiers(const QString& what, Qt::KeyboardModifiers modifiers)
     {
@@ -113,10 +117,12 @@ private:
 
     QString pressKey()
     {
-        static const Qt::Key keys[]
+        // As random_use::Key lists them.
+        static constexpr Qt::Key keys[]
             = { Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right,
                   Qt::Key_Space, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown };
-        const Qt::Key key = keys[pick(static_cast<int>(std::size(keys)))];
+        static_assert(std::size(keys) == random_use::keyCount);
+        const Qt::Key key = keys[pick(random_use::keyCount)];
         Qt::KeyboardModifiers modifiers = key == Qt::Key_Backtab ? Qt::ShiftModifier : maybeCtrl();
         QWidget* focused = QApplication::focusWidget();
         QWidget* target = focused ? focused : &form_;
@@ -134,28 +140,31 @@ private:
         const QPoint at(pick(area->width()), pick(area->height()));
         QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, at);
         QString typed;
-        const int count = 1 + pick(8);
+        const int count = 1 + pick(random_use::mostTyped);
         for (int i = 0; i < count; ++i) {
-            const int what = pick(10);
-            if (what < 3) {
+            const random_use::Typed what = random_use::shareFor(random_use::typed, pick(10));
+            if (what == random_use::Typed::Latin) {
                 const QChar letter(u'a' + pick(26));
                 QTest::keyClick(area, letter.toLatin1());
                 typed += letter;
-            } else if (what < 6) {
+            } else if (what == random_use::Typed::Cyrillic) {
                 const QString letter(QChar(u'а' + pick(32)));
                 QTest::sendKeyEvent(QTest::Click, area, Qt::Key_unknown, letter, Qt::NoModifier);
                 typed += letter;
-            } else if (what < 7) {
+            } else if (what == random_use::Typed::Digit) {
                 const QChar digit(u'0' + pick(10));
                 QTest::keyClick(area, digit.toLatin1());
                 typed += digit;
             } else {
+                // As random_use::editingKeys lists them.
                 static const std::pair<Qt::Key, Qt::KeyboardModifiers> editing[]
                     = { { Qt::Key_Backspace, Qt::NoModifier }, { Qt::Key_Delete, Qt::NoModifier },
                           { Qt::Key_Return, Qt::NoModifier }, { Qt::Key_A, Qt::ControlModifier },
                           { Qt::Key_X, Qt::ControlModifier }, { Qt::Key_V, Qt::ControlModifier },
                           { Qt::Key_Z, Qt::ControlModifier } };
-                const auto [key, modifiers] = editing[pick(static_cast<int>(std::size(editing)))];
+                static_assert(std::size(editing) == std::size(random_use::editingKeys));
+                const auto [key, modifiers]
+                    = editing[pick(static_cast<int>(std::size(random_use::editingKeys)))];
                 QTest::keyClick(area, key, modifiers);
                 typed += u'[' + describeKey(key, modifiers) + u']';
             }
@@ -209,10 +218,10 @@ void TestRandomUse::randomUse()
     bool ok = false;
     std::uint64_t seed = qEnvironmentVariable("RANDOM_USE_SEED").toULongLong(&ok);
     if (!ok)
-        seed = defaultSeed;
+        seed = random_use::seed;
     int count = qEnvironmentVariableIntValue("RANDOM_USE_EVENTS", &ok);
     if (!ok || count <= 0)
-        count = defaultEventCount;
+        count = random_use::qtEvents;
     qInfo("seed %llu, %d events; replay with RANDOM_USE_SEED=%llu",
         static_cast<unsigned long long>(seed), count, static_cast<unsigned long long>(seed));
 

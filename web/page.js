@@ -45,7 +45,6 @@ const Page = {
         form.style.fontFamily = '"' + f.font + '", "Liberation Serif", "Prime Intervals Serif", serif';
         form.style.fontSize = Page.px(f.points * 4 / 3);
         document.addEventListener('keydown', Page.keydown, true);
-        document.addEventListener('keyup', Page.keyup, true);
         // A click on what takes no focus (the form's background, a heading, a time) leaves the
         // focus where it was, as in a desktop window, instead of on the page.
         form.addEventListener('mousedown', function (event) {
@@ -65,7 +64,6 @@ const Page = {
             box = document.createElement('textarea');
             box.readOnly = true;
             box.spellcheck = false;
-            box.value = c.text;
             focusable = box;
             break;
         case 'list':
@@ -143,6 +141,11 @@ const Page = {
         Page.focusable[k] = focusable;
         Page.texts[k] = text;
         parent.append(box);
+        // A text box's text only once it is in the page: WebKitGTK's accessibility (2.50) ends
+        // the web process when a value ending in a line break, set before the box was in the
+        // document, is replaced later while another control has the focus (README).
+        if (c.element === 'textbox')
+            box.value = c.text;
     },
 
     setText: function (k, text) {
@@ -275,9 +278,8 @@ const Page = {
     },
 
     // Every key the C++ side knows goes there first (form::keyAction decides). A key it takes
-    // keeps none of the browser's meanings, on its release neither: a radio button would click
-    // itself as Space comes up.
-    taken: null,
+    // keeps none of the browser's meanings; its release has none left either, since a browser
+    // clicks a radio button on Space's release only where it let Space's press through.
     keydown: function (event) {
         var key = Page.keyName(event);
         if (!(key in Page.keys) || Timings.keeps(event, key))
@@ -286,15 +288,7 @@ const Page = {
                 event.ctrlKey, event.altKey, event.metaKey)) {
             event.preventDefault();
             event.stopPropagation();
-            Page.taken = key;
         }
-    },
-    keyup: function (event) {
-        if (Page.keyName(event) !== Page.taken)
-            return;
-        Page.taken = null;
-        event.preventDefault();
-        event.stopPropagation();
     },
 
     // The form's clock. Its step is the logic's to observe (form/measurement.h).

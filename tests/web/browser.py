@@ -1,9 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The prime-intervals authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What the page's tests share: the built page, the design table read from form/design.h and the
-texts from form/form_texts.h (the page must show what they say), the sieve the primes are checked
-against, and what the screen shows, from PNG screenshots. The browsers are in engines.py."""
+"""What the page's tests share: the built page, the facts it must show as the page's test build
+exports them from form/ and search/ (the design, the texts, the intervals and their operations, how
+a time is written, the random user's mix), the sieve the primes are checked against, and what the
+screen shows, from PNG screenshots. The browsers are in engines.py."""
 
+import functools
+import json
 import os
 import re
 
@@ -17,60 +20,72 @@ TEST_PAGE = PAGE.replace(".html", "-test.html")
 TEST_PAGE_URL = "file://" + TEST_PAGE
 
 
-# The design table and the texts, read from the sources the page is built from.
+# The facts, written beside the pages by their test build (tests/web/page_facts.cpp).
 
-def _read(path):
-    with open(os.path.join(SOURCE, path), encoding="utf-8") as f:
-        return f.read()
-
-
-def _texts():
-    source = _read("form/form_texts.h")
-    texts = {}
-    for match in re.finditer(r'constexpr char (\w+)\[\]\s*=\s*((?:\s*"(?:[^"\\]|\\.)*")+);',
-                             source):
-        parts = re.findall(r'"((?:[^"\\]|\\.)*)"', match.group(2))
-        texts[match.group(1)] = "".join(parts).encode().decode("unicode_escape").encode(
-            "latin-1").decode("utf-8")
-    for match in re.finditer(r'constexpr const char\* (\w+)\[\]\s*=\s*\{(.*?)\};', source,
-                             re.S):
-        texts[match.group(1)] = re.findall(r'"((?:[^"\\]|\\.)*)"', match.group(2))
-    return texts
+@functools.cache
+def facts():
+    path = PAGE.replace(".html", "-facts.json")
+    try:
+        with open(path, encoding="utf-8") as f:
+            return json.load(f)
+    except FileNotFoundError:
+        raise FileNotFoundError(f"{path} is missing: `make test-web` writes it") from None
 
 
-TEXTS = _texts()
+def _time_pattern(time):
+    """A time as written: at most `mostDigits` significant digits, never 0, a decimal separator,
+    a unit."""
+    most, decimal = time["mostDigits"], re.escape(time["decimal"])
+    units = "|".join(map(re.escape, time["units"]))
+    return re.compile(rf"^[1-9]\d{{0,{most - 1}}}({decimal}\d{{1,{most - 1}}})? ({units})$")
 
 
-def _design():
-    source = _read("form/design.h")
-    colours = {name: int(value.replace("'", ""), 16) for name, value in re.findall(
-        r"constexpr Background (\w+) \{ Background::Kind::Rgb, (0x[0-9A-Fa-f']+) \}", source)}
-    rows = []
-    for m in re.finditer(r"\{\s*(-?\d+),\s*Name::(\w+),\s*(\d+),\s*Container::(\w+),\s*(\d+),\s*"
-                         r"(\d+),\s*(\d+),\s*(\d+),\s*(\w+),\s*(true|false),", source):
-        tab, name, index, container, left, top, width, height, background, visible = m.groups()
-        rows.append({"tab": int(tab), "name": name, "index": int(index), "container": container,
-                     "id": name if name.startswith("Frame") else f"{name}({index})",
-                     "rect": tuple(int(v) / 15 for v in (left, top, width, height)),
-                     "background": colours.get(background), "visible": visible == "true"})
-    # Every row of the table, or the layout tests would check less than they claim.
-    if len(rows) != 24:
-        raise AssertionError(f"read {len(rows)} rows from form/design.h, not its 24")
-    window = re.search(r"WindowDesign window \{ (\d+), (\d+), (\w+)", source)
-    return rows, (int(window.group(1)) / 15, int(window.group(2)) / 15), colours[window.group(3)]
+# Read on first use, not on import: what only drives a browser (scripts/screenshot-web) needs no
+# facts, and `make web` writes none.
+_FROM_FACTS = {
+    "FACTS": lambda f: f,
+    "TEXTS": lambda f: f["texts"],
+    # Every control of the design, its rectangle in CSS pixels from its container's corner.
+    "DESIGN": lambda f: f["design"],
+    "FORM_SIZE": lambda f: (f["form"]["width"], f["form"]["height"]),
+    "FORM_COLOUR": lambda f: f["form"]["background"],
+    "INTERVALS": lambda f: [tuple(interval) for interval in f["intervals"]],
+    "RANDOM_USE": lambda f: f["randomUse"],
+    "TIME": lambda f: _time_pattern(f["time"]),
+}
 
 
-DESIGN, FORM_SIZE, FORM_COLOUR = _design()
+def __getattr__(name):
+    if name in _FROM_FACTS:
+        value = _FROM_FACTS[name](facts())
+        globals()[name] = value
+        return value
+    raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
 
 
-def row(control_id):
-    return next(r for r in DESIGN if r["id"] == control_id)
+def operations(interval, method):
+    """The remainder operations of an interval with a bound, as the search counts them."""
+    return facts()["operations"][interval][method]["count"]
 
 
-# The oracle for the primes and the remainder operations.
+def operations_text(interval, method):
+    """The same count as the page writes it."""
+    return facts()["operations"][interval][method]["text"]
 
-INTERVALS = [(2, 10), (10, 100), (100, 1000), (1000, 10000)]
 
+def nanoseconds(time):
+    """A time as the page shows it ("2,7 мкс"), in nanoseconds."""
+    number, unit = time.split(" ")
+    written = facts()["time"]
+    return float(number.replace(written["decimal"], ".")) * written["units"][unit]
+
+
+def digits_for(steps):
+    """The significant digits that a time spanning `steps` steps of its clock may show."""
+    return max(digits for start, digits in facts()["digits"] if steps >= start)
+
+
+# The oracle for the primes.
 
 def sieve_primes(first, last):
     prime = [True] * (last + 1)
@@ -79,27 +94,6 @@ def sieve_primes(first, last):
         if prime[p]:
             prime[p * p::p] = [False] * len(prime[p * p::p])
     return [n for n in range(first, last + 1) if prime[n]]
-
-
-# The remainder operations of each interval with each bound (2 - (N-1), 2 - (N/2), 2 - sqr(N)):
-# bound - 1 for each candidate, as counted once by hand from the bounds and checked by the search's
-# own tests.
-OPERATIONS = [
-    [36, 18, 17],
-    [4823, 2412, 651],
-    [493748, 246874, 20428],
-    [49487498, 24743749, 645644],
-]
-
-
-def operations(interval, method):
-    return OPERATIONS[interval][method]
-
-
-def nanoseconds(time):
-    """A time as the page shows it ("2,7 мкс"), in nanoseconds."""
-    number, unit = time.split(" ")
-    return float(number.replace(",", ".")) * {"нс": 1, "мкс": 1e3, "мс": 1e6, "с": 1e9}[unit]
 
 
 # What the screen shows: the browsers' PNG screenshots, decoded with the standard library alone.

@@ -75,6 +75,23 @@ def _localhost_resolves():
         return False
 
 
+def _wait_for_port(port, process, name, seconds=30):
+    """Until a server process listens on a port; fails at once when it ends, and after
+    `seconds` when it never listens."""
+    give_up = time.monotonic() + seconds
+    while True:
+        with socket.socket() as s:
+            if s.connect_ex(("127.0.0.1", port)) == 0:
+                return
+        if process.poll() is not None:
+            raise RuntimeError(f"{name} ended with status {process.returncode} before it "
+                               f"listened on port {port}")
+        if time.monotonic() > give_up:
+            process.kill()
+            raise RuntimeError(f"{name} did not listen on port {port} within {seconds} s")
+        time.sleep(0.1)
+
+
 def _profile(prefix):
     folder = tempfile.mkdtemp(prefix=f"prime-intervals-{prefix}-")
     atexit.register(shutil.rmtree, folder, True)
@@ -86,6 +103,7 @@ class Browser:
 
     name = ""
     version = ""
+    screen_reader = False
 
     # The transport, per engine.
     def get(self, url):
@@ -203,6 +221,10 @@ class WebDriverClassic(Browser):
         from selenium.webdriver.remote.command import Command
         self.driver.execute(Command.W3C_ACTIONS, {"actions": sources})
 
+    def computed(self, element_id):
+        element = self.driver.find_element("id", element_id)
+        return element.aria_role, element.accessible_name
+
 
 class Chromium(WebDriverClassic):
     name = "chromium"
@@ -294,10 +316,6 @@ class Chromium(WebDriverClassic):
 
     def errors(self):
         return [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
-
-    def computed(self, element_id):
-        element = self.driver.find_element("id", element_id)
-        return element.aria_role, element.accessible_name
 
     def accessible(self, element_id):
         found = self.driver.execute_cdp_cmd("Runtime.evaluate", {
@@ -495,8 +513,9 @@ class WebKit(WebDriverClassic):
         atexit.register(self.xvfb.kill)
         os.close(write)
         with os.fdopen(read) as f:
-            display = ":" + f.readline().strip()
-        os.environ["DISPLAY"] = display
+            display = f.readline().strip()
+        if not display:
+            raise RuntimeError("Xvfb did not start")
         options = Options()
         options.binary_location = os.environ.get("MINIBROWSER") or next(iter(sorted(
             glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser")
@@ -505,16 +524,14 @@ class WebKit(WebDriverClassic):
         options.add_argument("--private")
         # The driver started here and reached at 127.0.0.1: Selenium's own service for it
         # differs between Debian 12's Selenium and Debian 13's, and would ask for "localhost".
+        # The private display is the driver's and its browser's only, not this process's.
         port = _free_port()
         self.service = subprocess.Popen(
             [os.environ.get("WEBKITWEBDRIVER", "/usr/bin/WebKitWebDriver"), f"--port={port}"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            env=dict(os.environ, DISPLAY=":" + display))
         atexit.register(self.service.kill)
-        for _ in range(300):
-            with socket.socket() as s:
-                if s.connect_ex(("127.0.0.1", port)) == 0:
-                    break
-            time.sleep(0.1)
+        _wait_for_port(port, self.service, "WebKitWebDriver")
         self.driver = webdriver.Remote(f"http://127.0.0.1:{port}", options=options)
         self.driver.set_script_timeout(30)
         self.version = self.driver.capabilities.get("browserVersion", "?")
@@ -526,11 +543,11 @@ class WebKit(WebDriverClassic):
         return (base64.b64decode(self.driver.get_screenshot_as_base64()),
                 (round(box[0] * scale), round(box[1] * scale)))
 
-    def computed(self, element_id):
-        # Asking WebKitWebDriver for a computed role turns WebKit's accessibility on in the web
-        # process for good, and WebKitGTK 2.50 then ends that process at the next interval click
-        # (seen with and without an accessibility bus): the roles come from the markup here.
-        return None
+    def open(self, url=None):
+        super().open(url)
+        # Asking for a computed role turns accessibility on in the web process.
+        if self.screen_reader:
+            self.computed("Text1(0)")
 
     def viewport(self, width, height, scale=1, phone=False):
         # The window's size only: WebKitWebDriver sets no pixel density, and MiniBrowser's
@@ -551,5 +568,9 @@ class WebKit(WebDriverClassic):
         self.xvfb.wait()
 
 
-def start(engine=ENGINE, width=800, height=600):
-    return {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[engine](width, height)
+def start(engine=ENGINE, width=800, height=600, screen_reader=False):
+    """A browser window; with screen_reader, each page with its accessibility on, as a screen
+    reader turns it on (Chromium's always is, Firefox's cannot be from here)."""
+    page = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[engine](width, height)
+    page.screen_reader = screen_reader
+    return page

@@ -19,15 +19,13 @@ from selenium.webdriver.common.keys import Keys
 sys.path.insert(0, os.path.dirname(__file__))
 import browser  # noqa: E402
 import engines  # noqa: E402
-from browser import TEXTS  # noqa: E402
-
-TIME = re.compile(r"^[1-9]\d{0,2}(,\d{1,2})? (нс|мкс|мс|с)$")
+from browser import TEXTS, TIME  # noqa: E402
 
 
 class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.page = engines.start()
+        cls.page = engines.start(screen_reader=True)
 
     @classmethod
     def tearDownClass(cls):
@@ -115,9 +113,8 @@ class PageTest(unittest.TestCase):
             self.assertRegex(time, TIME, "a time is shown, never 0, in at most three digits")
         described = self.page.accessible("Label2(1)")["description"]
         self.assertIn(TEXTS["methodCaptions"][method], described)
-        count = browser.operations(interval, method)
-        digits = f"{count:,}".replace(",", "\u00a0") if count >= 10000 else str(count)
-        self.assertIn(f": {digits}{TEXTS['computedTimeAfter']}", described)
+        self.assertIn(f": {browser.operations_text(interval, method)}{TEXTS['computedTimeAfter']}",
+                      described)
 
     # The tests.
 
@@ -156,9 +153,9 @@ class PageTest(unittest.TestCase):
         colours = self.run_js("""
             const colour = id => getComputedStyle(document.getElementById(id)).backgroundColor;
             return Object.fromEntries(arguments[0].map(id => [id, colour(id)]));""",
-            [r["id"] + ("-box" if r["name"].startswith("Option") else "")
+            [r["id"] + ("-box" if r["option"] else "")
              for r in browser.DESIGN if r["background"] is not None] + ["MainForm"])
-        expected = {r["id"] + ("-box" if r["name"].startswith("Option") else ""): r["background"]
+        expected = {r["id"] + ("-box" if r["option"] else ""): r["background"]
                     for r in browser.DESIGN if r["background"] is not None}
         expected["MainForm"] = browser.FORM_COLOUR
         for control, rgb in expected.items():
@@ -167,8 +164,9 @@ class PageTest(unittest.TestCase):
         font = self.run_js(
             "const s = getComputedStyle(document.getElementById('Option1(0)-box'));"
             "return [s.fontFamily, s.fontSize]")
-        self.assertTrue(font[0].startswith('"Times New Roman", "Liberation Serif"'), font[0])
-        self.assertEqual(font[1], "16px", "12 pt")
+        form = browser.FACTS["form"]
+        self.assertTrue(font[0].startswith(f'"{form["font"]}", "Liberation Serif"'), font[0])
+        self.assertEqual(font[1], f"{form['points'] * 4 / 3:g}px", f"{form['points']} pt")
         # A zoom of 200 %: half as many CSS pixels on the same screen, the form as designed in
         # them, so twice as large on the screen.
         if not self.page.viewport(500, 400, 2):
@@ -237,8 +235,8 @@ class PageTest(unittest.TestCase):
                 ns = browser.nanoseconds(time)
                 self.assertGreater(ns, 10, time)
                 self.assertLess(ns, step * 1e6 / 2, f"{time}: one step of the clock or more")
-                # No more digits than the steps the runs spanned warrant: 3 from a thousand
-                # steps, 2 from a hundred, else 1 (the shown figure is rounded, hence the margin).
+                # No more digits than the steps the runs spanned warrant (the shown figure is
+                # rounded, hence the margin).
                 runs = re.search(re.escape(TEXTS["meanOfRunsBefore"]) + r"([\d\u00a0]+)",
                                  self.page.accessible(label)["description"])
                 spanned = (int(runs.group(1).replace("\u00a0", "")) if runs else 1) * ns / (
@@ -247,8 +245,8 @@ class PageTest(unittest.TestCase):
                 # A whole number's trailing zeros only place its digits ("500 нс" is one).
                 digits = len(re.sub(r"\D", "", number).lstrip("0") if "," in number
                              else number.strip("0"))
-                self.assertLessEqual(digits, 3 if spanned >= 1000 else 2 if spanned >= 100
-                                     else 1, f"{label}: {time} from {spanned:.0f} steps")
+                self.assertLessEqual(digits, browser.digits_for(spanned),
+                                     f"{label}: {time} from {spanned:.0f} steps")
 
     def test_rows_follow_each_other(self):
         self.click("Option1(2)")
@@ -590,7 +588,7 @@ class PhoneTest(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.page = engines.start(width=360, height=740)
+        cls.page = engines.start(width=360, height=740, screen_reader=True)
 
     @classmethod
     def tearDownClass(cls):
@@ -613,7 +611,7 @@ class PhoneTest(unittest.TestCase):
                              "no sideways scrolling")
         self.assertAlmostEqual(float(page.run(
             "return parseFloat(getComputedStyle(document.getElementById('Text1(0)')).fontSize)")),
-            16 * scale, delta=0.1)
+            browser.FACTS["form"]["points"] * 4 / 3 * scale, delta=0.1)
         # Taps, as a finger makes them: on an interval, then on a row.
         page.click("Option1(1)-box", pointer="touch")
         page.click("List1(1)-1", pointer="touch")

@@ -20,7 +20,6 @@ led to it."""
 
 import os
 import random
-import re
 import sys
 import unittest
 
@@ -29,11 +28,18 @@ from selenium.webdriver.common.keys import Keys
 sys.path.insert(0, os.path.dirname(__file__))
 import browser  # noqa: E402
 import engines  # noqa: E402
-from browser import TEXTS  # noqa: E402
+from browser import RANDOM_USE, TEXTS, TIME  # noqa: E402
 
-SEED = int(os.environ.get("RANDOM_USE_SEED", "20261208"))
-EVENTS = int(os.environ.get("RANDOM_USE_EVENTS", "300"))
-TIME = re.compile(r"^[1-9]\d{0,2}(,\d{1,2})? (нс|мкс|мс|с)$")
+SEED = int(os.environ.get("RANDOM_USE_SEED", RANDOM_USE["seed"]))
+EVENTS = int(os.environ.get("RANDOM_USE_EVENTS", RANDOM_USE["pageEvents"]))
+# The keys of the shared mix, as WebDriver presses them.
+KEYS = {"Tab": (Keys.TAB,), "Shift+Tab": (Keys.SHIFT, Keys.TAB), "Up": (Keys.UP,),
+        "Down": (Keys.DOWN,), "Left": (Keys.LEFT,), "Right": (Keys.RIGHT,),
+        "Space": (Keys.SPACE,), "Home": (Keys.HOME,), "End": (Keys.END,),
+        "PageUp": (Keys.PAGE_UP,), "PageDown": (Keys.PAGE_DOWN,)}
+EDITING = {"Backspace": Keys.BACKSPACE, "Delete": Keys.DELETE, "Enter": Keys.ENTER,
+           "Ctrl+A": (Keys.CONTROL, "a"), "Ctrl+X": (Keys.CONTROL, "x"),
+           "Ctrl+V": (Keys.CONTROL, "v"), "Ctrl+Z": (Keys.CONTROL, "z")}
 PRIMES = [[str(p) for p in browser.sieve_primes(*interval)] for interval in browser.INTERVALS]
 
 # What the page's markup shows, in one call.
@@ -95,6 +101,15 @@ def broken(state):
     return None
 
 
+def _share(shares, roll):
+    """The name of the share a roll falls on, each share as wide as its weight."""
+    for share in shares:
+        if roll < share["weight"]:
+            return share["name"]
+        roll -= share["weight"]
+    raise AssertionError("the shares make less than the whole")
+
+
 class RandomUser:
     def __init__(self, page, seed):
         self.page = page
@@ -110,49 +125,74 @@ class RandomUser:
         self.page.click(element_id, (dx, dy), (Keys.CONTROL,) if ctrl else ())
 
     def act(self):
-        kind = self.random.randrange(100)
-        ctrl = self.chance(20)
-        prefix = "Ctrl+" if ctrl else ""
-        if kind < 12:
-            width, height = self.size("MainForm")
-            dx = self.random.randrange(int(width)) - int(width) // 2
-            dy = self.random.randrange(int(height)) - int(height) // 2
-            self.click_at("MainForm", dx, dy, ctrl)
-            return f"{prefix}click at {dx:+d},{dy:+d} from the form's centre"
-        if kind < 30:
-            group, count = ("Option1", 4) if self.chance(50) else ("Option2", 3)
-            target = f"{group}({self.random.randrange(count)})"
-            width = int(self.size(target + "-box")[0])
-            dx = self.random.randrange(width) - width // 2
-            self.click_at(target + "-box", dx, 0, ctrl)
-            return f"{prefix}click on {target}"
-        if kind < 50:
-            list_id = f"List1({self.random.randrange(2)})"
-            visible = self.page.run("""
-                const list = document.getElementById(arguments[0]);
-                const box = list.getBoundingClientRect();
-                return Array.from(list.children).flatMap((o, i) => {
-                    const r = o.getBoundingClientRect();
-                    return r.top >= box.top && r.bottom <= box.bottom ? [i] : []; });""", list_id)
-            if not visible:
-                self.click_at(list_id, 0, 0, ctrl)
-                return f"{prefix}click in the empty {list_id}"
-            row = self.random.choice(visible)
-            self.click_at(f"{list_id}-{row}", 0, 0, ctrl)
-            return f"{prefix}click on row {row} of {list_id}"
-        if kind < 92:
-            keys = [("Tab", Keys.TAB), ("Up", Keys.UP), ("Down", Keys.DOWN), ("Left", Keys.LEFT),
-                    ("Right", Keys.RIGHT), ("Space", Keys.SPACE), ("Home", Keys.HOME),
-                    ("End", Keys.END), ("PageUp", Keys.PAGE_UP), ("PageDown", Keys.PAGE_DOWN)]
-            name, key = self.random.choice(keys)
-            shift = name == "Tab" and self.chance(50)
-            held = tuple(k for k, on in ((Keys.CONTROL, ctrl), (Keys.SHIFT, shift)) if on)
-            self.page.keys(held + (key,))
-            return ("Shift+" if shift else "") + prefix + name
+        """One event, drawn from the mix every front end's random user shares (the page's test
+        facts give it, from tests/random_events.h)."""
+        return getattr(self, _share(RANDOM_USE["events"], self.random.randrange(100)))()
+
+    def ctrl(self):
+        return self.chance(RANDOM_USE["ctrlPercent"])
+
+    def clickAnywhere(self):
+        ctrl = self.ctrl()
+        width, height = self.size("MainForm")
+        dx = self.random.randrange(int(width)) - int(width) // 2
+        dy = self.random.randrange(int(height)) - int(height) // 2
+        self.click_at("MainForm", dx, dy, ctrl)
+        return f"{'Ctrl+' * ctrl}click at {dx:+d},{dy:+d} from the form's centre"
+
+    def click_option(self, group, count):
+        ctrl = self.ctrl()
+        target = f"{group}({self.random.randrange(count)})"
+        width = int(self.size(target + "-box")[0])
+        dx = self.random.randrange(width) - width // 2
+        self.click_at(target + "-box", dx, 0, ctrl)
+        return f"{'Ctrl+' * ctrl}click on {target}"
+
+    def clickOption1(self):
+        return self.click_option("Option1", len(TEXTS["intervalCaptions"]))
+
+    def clickOption2(self):
+        return self.click_option("Option2", len(TEXTS["methodCaptions"]))
+
+    def clickRow(self):
+        ctrl = self.ctrl()
+        list_id = f"List1({self.random.randrange(2)})"
+        visible = self.page.run("""
+            const list = document.getElementById(arguments[0]);
+            const box = list.getBoundingClientRect();
+            return Array.from(list.children).flatMap((o, i) => {
+                const r = o.getBoundingClientRect();
+                return r.top >= box.top && r.bottom <= box.bottom ? [i] : []; });""", list_id)
+        if not visible:
+            self.click_at(list_id, 0, 0, ctrl)
+            return f"{'Ctrl+' * ctrl}click in the empty {list_id}"
+        row = self.random.choice(visible)
+        self.click_at(f"{list_id}-{row}", 0, 0, ctrl)
+        return f"{'Ctrl+' * ctrl}click on row {row} of {list_id}"
+
+    def pressKey(self):
+        name = self.random.choice(RANDOM_USE["keys"])
+        ctrl = name != "Shift+Tab" and self.ctrl()
+        self.page.keys(((Keys.CONTROL,) if ctrl else ()) + KEYS[name])
+        return f"{'Ctrl+' * ctrl}{name}"
+
+    def type(self):
         self.click_at("Text1(0)", 0, 0)
-        text = "".join(self.random.choice("абв xyz19\n") for _ in range(4))
-        self.page.keys(*text.replace("\n", Keys.ENTER))
-        return f"type {text!r} into the text box"
+        typed, keys = "", []
+        for _ in range(1 + self.random.randrange(RANDOM_USE["mostTyped"])):
+            typed_kind = _share(RANDOM_USE["typed"], self.random.randrange(10))
+            if typed_kind == "editing":
+                name = self.random.choice(RANDOM_USE["editingKeys"])
+                keys.append(EDITING[name])
+                typed += f"[{name}]"
+                continue
+            letter = {"latin": lambda: chr(ord("a") + self.random.randrange(26)),
+                      "cyrillic": lambda: chr(ord("а") + self.random.randrange(32)),
+                      "digit": lambda: str(self.random.randrange(10))}[typed_kind]()
+            keys.append(letter)
+            typed += letter
+        self.page.keys(*keys)
+        return f"type {typed!r} into the text box"
 
 
 class RandomUseTest(unittest.TestCase):
@@ -161,7 +201,7 @@ class RandomUseTest(unittest.TestCase):
                         f"{browser.TEST_PAGE} is missing: `make test-web` builds it")
         # Tall enough for the whole page: a key the page leaves to the browser scrolls nothing,
         # so no click lands while the page still scrolls.
-        page = engines.start(height=1200)
+        page = engines.start(height=1200, screen_reader=True)
         print(f"random user in {page.name} {page.version}: seed {SEED}, {EVENTS} events",
               file=sys.stderr)
         try:

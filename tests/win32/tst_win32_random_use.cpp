@@ -11,6 +11,7 @@
 // RANDOM_USE_VERBOSE=1 prints every event.
 
 #define DOCTEST_CONFIG_IMPLEMENT
+#include "../random_events.h"
 #include "window_fixture.h"
 
 #include <atomic>
@@ -26,9 +27,6 @@
 using form::Name;
 
 namespace {
-
-constexpr int defaultEventCount = 3000;
-constexpr std::uint64_t defaultSeed = 20261208; // any fixed value: the same user on every run
 
 // Input messages taken from the queue by anyone on this thread, a modal loop included (a scroll
 // bar's, while its button is down): the hook sees every one.
@@ -153,17 +151,20 @@ public:
     // Performs one random event, waits until the window has done with it, and describes it.
     std::string act()
     {
-        const int kind = pick(100);
-        if (kind < 15)
+        switch (random_use::shareFor(random_use::events, pick(100))) {
+        case random_use::Event::ClickAnywhere:
             return clickAnywhere();
-        if (kind < 21)
+        case random_use::Event::ClickOption1:
             return clickOption(Name::Option1, 4);
-        if (kind < 29)
+        case random_use::Event::ClickOption2:
             return clickOption(Name::Option2, 3);
-        if (kind < 52)
+        case random_use::Event::ClickRow:
             return clickRow();
-        if (kind < 94)
+        case random_use::Event::PressKey:
             return pressKey();
+        case random_use::Event::Type:
+            break;
+        }
         return typeIntoTextBox();
     }
 
@@ -262,7 +263,7 @@ private:
     std::string clickAnywhere()
     {
         const POINT point = anywhereIn(fixture_.window.hwnd());
-        const bool ctrl = chance(20);
+        const bool ctrl = chance(random_use::ctrlPercent);
         POINT onScreen = point;
         ClientToScreen(fixture_.window.hwnd(), &onScreen);
         const HWND target = WindowFromPoint(onScreen);
@@ -279,7 +280,7 @@ private:
         const int index = pick(count);
         const HWND button = fixture_.control(group, index);
         const POINT point = anywhereIn(button);
-        const bool ctrl = chance(20);
+        const bool ctrl = chance(random_use::ctrlPercent);
         const std::string what = std::string(ctrl ? "Ctrl+" : "") + "click "
             + (group == Name::Option1 ? "Option1(" : "Option2(") + std::to_string(index) + ") at "
             + at(point);
@@ -293,7 +294,7 @@ private:
     {
         const int index = pick(2);
         const HWND list = fixture_.control(Name::List1, index);
-        const bool ctrl = chance(20);
+        const bool ctrl = chance(random_use::ctrlPercent);
         const std::string name = "List1(" + std::to_string(index) + ")";
         const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
         if (count <= 0) {
@@ -318,31 +319,27 @@ private:
 
     std::string pressKey()
     {
-        struct Key {
-            WORD vk;
-            const char* name;
-        };
-        static constexpr Key keys[] = { { VK_TAB, "Tab" }, { VK_TAB, "Shift+Tab" }, { VK_UP, "Up" },
-            { VK_DOWN, "Down" }, { VK_LEFT, "Left" }, { VK_RIGHT, "Right" }, { VK_SPACE, "Space" },
-            { VK_HOME, "Home" }, { VK_END, "End" }, { VK_PRIOR, "PageUp" },
-            { VK_NEXT, "PageDown" } };
-        const int which = pick(static_cast<int>(std::size(keys)));
-        const Key& key = keys[which];
-        const bool shift = which == 1;
-        const bool ctrl = !shift && chance(20);
+        // As random_use::Key lists them.
+        static constexpr WORD keys[] = { VK_TAB, VK_TAB, VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT,
+            VK_SPACE, VK_HOME, VK_END, VK_PRIOR, VK_NEXT };
+        static_assert(std::size(keys) == random_use::keyCount);
+        const int which = pick(random_use::keyCount);
+        const WORD vk = keys[which];
+        const bool shift = static_cast<random_use::Key>(which) == random_use::Key::ShiftTab;
+        const bool ctrl = !shift && chance(random_use::ctrlPercent);
         std::vector<INPUT> inputs;
         if (shift)
             inputs.push_back(keyInput(VK_SHIFT, false));
         if (ctrl)
             inputs.push_back(keyInput(VK_CONTROL, false));
-        inputs.push_back(keyInput(key.vk, false));
-        inputs.push_back(keyInput(key.vk, true));
+        inputs.push_back(keyInput(vk, false));
+        inputs.push_back(keyInput(vk, true));
         if (ctrl)
             inputs.push_back(keyInput(VK_CONTROL, true));
         if (shift)
             inputs.push_back(keyInput(VK_SHIFT, true));
-        const std::string what
-            = std::string("key ") + (ctrl ? "Ctrl+" : "") + key.name + " on " + focusName();
+        const std::string what = std::string("key ") + (ctrl ? "Ctrl+" : "")
+            + random_use::keyNames[which] + " on " + focusName();
         send(inputs, what);
         return what;
     }
@@ -369,42 +366,43 @@ private:
         click(box, point, false, clicked);
         std::string typed;
         std::vector<INPUT> inputs;
-        const int count = 1 + pick(8);
+        const int count = 1 + pick(random_use::mostTyped);
         for (int i = 0; i < count; ++i) {
-            const int what = pick(10);
-            if (what < 3) {
+            const random_use::Typed what = random_use::shareFor(random_use::typed, pick(10));
+            if (what == random_use::Typed::Latin) {
                 const auto letter = static_cast<WORD>('A' + pick(26));
                 inputs.push_back(keyInput(letter, false));
                 inputs.push_back(keyInput(letter, true));
                 typed += static_cast<char>(letter - 'A' + 'a');
-            } else if (what < 6) {
+            } else if (what == random_use::Typed::Cyrillic) {
                 const auto letter = static_cast<WCHAR>(L'а' + pick(32));
                 inputs.push_back(keyInput(0, false, letter));
                 inputs.push_back(keyInput(0, true, letter));
                 typed += win32::utf8(std::wstring(1, letter));
-            } else if (what < 7) {
+            } else if (what == random_use::Typed::Digit) {
                 const auto digit = static_cast<WORD>('0' + pick(10));
                 inputs.push_back(keyInput(digit, false));
                 inputs.push_back(keyInput(digit, true));
                 typed += static_cast<char>(digit);
             } else {
+                // As random_use::editingKeys lists them.
                 struct Editing {
                     WORD vk;
                     bool ctrl;
-                    const char* name;
                 };
-                static constexpr Editing editing[] = { { VK_BACK, false, "[Backspace]" },
-                    { VK_DELETE, false, "[Delete]" }, { VK_RETURN, false, "[Enter]" },
-                    { 'A', true, "[Ctrl+A]" }, { 'X', true, "[Ctrl+X]" }, { 'V', true, "[Ctrl+V]" },
-                    { 'Z', true, "[Ctrl+Z]" } };
-                const Editing& key = editing[pick(static_cast<int>(std::size(editing)))];
+                static constexpr Editing editing[]
+                    = { { VK_BACK, false }, { VK_DELETE, false }, { VK_RETURN, false },
+                          { 'A', true }, { 'X', true }, { 'V', true }, { 'Z', true } };
+                static_assert(std::size(editing) == std::size(random_use::editingKeys));
+                const int which = pick(static_cast<int>(std::size(editing)));
+                const Editing& key = editing[which];
                 if (key.ctrl)
                     inputs.push_back(keyInput(VK_CONTROL, false));
                 inputs.push_back(keyInput(key.vk, false));
                 inputs.push_back(keyInput(key.vk, true));
                 if (key.ctrl)
                     inputs.push_back(keyInput(VK_CONTROL, true));
-                typed += key.name;
+                typed += std::string("[") + random_use::editingKeys[which] + "]";
             }
         }
         const std::string what = clicked + ", type \"" + typed + "\"";
@@ -426,10 +424,10 @@ public:
 
 TEST_CASE_FIXTURE(WindowFixture, "a random user keeps the window's invariants")
 {
-    std::uint64_t seed = defaultSeed;
+    std::uint64_t seed = random_use::seed;
     if (const std::string given = env("RANDOM_USE_SEED"); !given.empty())
         seed = std::strtoull(given.c_str(), nullptr, 10);
-    int count = defaultEventCount;
+    int count = random_use::windowsEvents;
     if (const std::string given = env("RANDOM_USE_EVENTS"); !given.empty())
         count = std::max(1, std::atoi(given.c_str()));
     const bool verbose = !env("RANDOM_USE_VERBOSE").empty();
