@@ -7,6 +7,7 @@
 #define DOCTEST_CONFIG_IMPLEMENT
 #include "window_fixture.h"
 
+#include "chart.h"
 #include "screen_reader.h"
 
 #include "../sieve.h"
@@ -602,6 +603,122 @@ TEST_CASE_FIXTURE(WindowFixture, "screen readers hear what the logic says of eac
         REQUIRE_FALSE(text(time).empty());
         CHECK(accessibleName(time) == text(time));
     }
+}
+
+namespace {
+
+// A table as rows of cells, from tab-separated text with CR LF line ends.
+using Cells = std::vector<std::vector<std::string>>;
+Cells cells(const std::string& tabSeparated)
+{
+    Cells table;
+    std::size_t start = 0;
+    for (std::size_t end; (end = tabSeparated.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        std::vector<std::string>& row = table.emplace_back();
+        const std::string line = tabSeparated.substr(start, end - start);
+        for (std::size_t from = 0, tab;; from = tab + 1) {
+            tab = line.find('\t', from);
+            row.push_back(line.substr(from, tab - from));
+            if (tab == std::string::npos)
+                break;
+        }
+    }
+    return table;
+}
+
+// What a report list view shows: its column headings, then each row's cells.
+Cells shownCells(HWND list)
+{
+    wchar_t text[128];
+    Cells table(1);
+    const auto columns = SendMessageW(
+        reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0);
+    for (int column = 0; column < columns; ++column) {
+        LVCOLUMNW format {};
+        format.mask = LVCF_TEXT;
+        format.pszText = text;
+        format.cchTextMax = 128;
+        SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&format));
+        table[0].push_back(win32::utf8(text));
+    }
+    for (LRESULT row = 0; row < SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); ++row) {
+        std::vector<std::string>& cells = table.emplace_back();
+        for (int column = 0; column < columns; ++column) {
+            LVITEMW item {};
+            item.iSubItem = column;
+            item.pszText = text;
+            item.cchTextMax = 128;
+            SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+            cells.push_back(win32::utf8(text));
+        }
+    }
+    return table;
+}
+
+std::string clipboardText()
+{
+    REQUIRE(OpenClipboard(nullptr));
+    std::string text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = win32::utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+} // namespace
+
+TEST_CASE_FIXTURE(WindowFixture, "a click on a time opens «Измервания», which follows each click")
+{
+    const auto held = [this] { return cells(window.logic().timings().tabSeparated()); };
+    click(control(Name::Option1, 3));
+    CHECK(window.measurements() == nullptr); // made only when asked for
+    click(control(Name::Label2, 0));
+    const HWND measurements = window.measurements();
+    REQUIRE(measurements != nullptr);
+    CHECK(shown(measurements));
+    CHECK(text(measurements) == "Измервания");
+    const HWND table = FindWindowExW(measurements, nullptr, WC_LISTVIEWW, nullptr);
+    REQUIRE(table != nullptr);
+    CHECK((GetWindowLongW(table, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT);
+    CHECK(shownCells(table) == held());
+    REQUIRE(held().size() == 5);
+    CHECK_FALSE(held()[4][1].empty()); // 1000 - 10000, stored
+
+    // Moved aside, as a pupil would, so that the main window stays in reach at any DPI. More
+    // clicks, with another bound: the open window follows them.
+    RECT main;
+    GetWindowRect(window.hwnd(), &main);
+    SetWindowPos(measurements, nullptr, main.right, main.top, 0, 0,
+        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    click(control(Name::Option1, 1));
+    click(control(Name::Option2, 0));
+    click(control(Name::Option1, 2));
+    CHECK(shownCells(table) == held());
+    CHECK_FALSE(held()[2][4].empty()); // 10 - 100, 2 - sqr(N)
+    CHECK_FALSE(held()[3][2].empty()); // 100 - 1000, 2 - (N-1)
+    const HWND chart = GetWindow(table, GW_HWNDNEXT);
+    REQUIRE(chart != nullptr);
+    CHECK(accessibleName(chart) == form::timingChart(window.logic().timings()).description);
+
+    // Ctrl+C in the table: the logic's tab-separated text.
+    SetForegroundWindow(measurements);
+    pump();
+    SetFocus(table);
+    keyWith(VK_CONTROL, 'C');
+    CHECK(clipboardText() == window.logic().timings().tabSeparated());
+
+    // Closed, it only hides; F2 in the main window opens it again, in front.
+    SendMessageW(measurements, WM_CLOSE, 0, 0);
+    CHECK_FALSE(shown(measurements));
+    SetForegroundWindow(window.hwnd());
+    pump();
+    key(VK_F2);
+    CHECK(shown(measurements));
+    CHECK(GetForegroundWindow() == measurements);
+    CHECK(window.measurements() == measurements);
 }
 
 int wmain(int argc, wchar_t** argv) { return runDoctest(argc, argv); }
