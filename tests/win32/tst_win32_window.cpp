@@ -607,53 +607,35 @@ TEST_CASE_FIXTURE(WindowFixture, "screen readers hear what the logic says of eac
 
 namespace {
 
-// A table as rows of cells, from tab-separated text with CR LF line ends.
-using Cells = std::vector<std::vector<std::string>>;
-Cells cells(const std::string& tabSeparated)
+// What a report list view shows, as a spreadsheet takes a table: its column headings, then each
+// row, cells separated by tabs, each row ended by CR LF.
+std::string shownTable(HWND list)
 {
-    Cells table;
-    std::size_t start = 0;
-    for (std::size_t end; (end = tabSeparated.find("\r\n", start)) != std::string::npos;
-         start = end + 2) {
-        std::vector<std::string>& row = table.emplace_back();
-        const std::string line = tabSeparated.substr(start, end - start);
-        for (std::size_t from = 0, tab;; from = tab + 1) {
-            tab = line.find('\t', from);
-            row.push_back(line.substr(from, tab - from));
-            if (tab == std::string::npos)
-                break;
-        }
-    }
-    return table;
-}
-
-// What a report list view shows: its column headings, then each row's cells.
-Cells shownCells(HWND list)
-{
-    wchar_t text[128];
-    Cells table(1);
-    const auto columns = SendMessageW(
-        reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0);
-    for (int column = 0; column < columns; ++column) {
-        LVCOLUMNW format {};
-        format.mask = LVCF_TEXT;
-        format.pszText = text;
-        format.cchTextMax = 128;
-        SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&format));
-        table[0].push_back(win32::utf8(text));
-    }
-    for (LRESULT row = 0; row < SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); ++row) {
-        std::vector<std::string>& cells = table.emplace_back();
+    const auto columns = static_cast<int>(SendMessageW(
+        reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0));
+    const auto rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    std::string shown;
+    for (int row = -1; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
-            LVITEMW item {};
-            item.iSubItem = column;
-            item.pszText = text;
-            item.cchTextMax = 128;
-            SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-            cells.push_back(win32::utf8(text));
+            wchar_t text[128] = L"";
+            if (row < 0) {
+                LVCOLUMNW heading {};
+                heading.mask = LVCF_TEXT;
+                heading.pszText = text;
+                heading.cchTextMax = 128;
+                SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&heading));
+            } else {
+                LVITEMW cell {};
+                cell.iSubItem = column;
+                cell.pszText = text;
+                cell.cchTextMax = 128;
+                SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
+            }
+            shown += (column > 0 ? "\t" : "") + win32::utf8(text);
         }
+        shown += "\r\n";
     }
-    return table;
+    return shown;
 }
 
 std::string clipboardText()
@@ -672,7 +654,7 @@ std::string clipboardText()
 
 TEST_CASE_FIXTURE(WindowFixture, "a click on a time opens «Измервания», which follows each click")
 {
-    const auto held = [this] { return cells(window.logic().timings().tabSeparated()); };
+    const form::TimingTable& held = window.logic().timings();
     click(control(Name::Option1, 3));
     CHECK(window.measurements() == nullptr); // made only when asked for
     click(control(Name::Label2, 0));
@@ -683,9 +665,8 @@ TEST_CASE_FIXTURE(WindowFixture, "a click on a time opens «Измервания
     const HWND table = FindWindowExW(measurements, nullptr, WC_LISTVIEWW, nullptr);
     REQUIRE(table != nullptr);
     CHECK((GetWindowLongW(table, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT);
-    CHECK(shownCells(table) == held());
-    REQUIRE(held().size() == 5);
-    CHECK_FALSE(held()[4][1].empty()); // 1000 - 10000, stored
+    CHECK(shownTable(table) == held.tabSeparated());
+    CHECK_FALSE(held.cellText(3, form::storedSide).empty());
 
     // Moved aside, as a pupil would, so that the main window stays in reach at any DPI. More
     // clicks, with another bound: the open window follows them.
@@ -696,19 +677,19 @@ TEST_CASE_FIXTURE(WindowFixture, "a click on a time opens «Измервания
     click(control(Name::Option1, 1));
     click(control(Name::Option2, 0));
     click(control(Name::Option1, 2));
-    CHECK(shownCells(table) == held());
-    CHECK_FALSE(held()[2][4].empty()); // 10 - 100, 2 - sqr(N)
-    CHECK_FALSE(held()[3][2].empty()); // 100 - 1000, 2 - (N-1)
+    CHECK(shownTable(table) == held.tabSeparated());
+    CHECK_FALSE(held.cellText(1, form::computedSide(2)).empty());
+    CHECK_FALSE(held.cellText(2, form::computedSide(0)).empty());
     const HWND chart = GetWindow(table, GW_HWNDNEXT);
     REQUIRE(chart != nullptr);
-    CHECK(accessibleName(chart) == form::timingChart(window.logic().timings()).description);
+    CHECK(accessibleName(chart) == form::timingChart(held).description);
 
     // Ctrl+C in the table: the logic's tab-separated text.
     SetForegroundWindow(measurements);
     pump();
     SetFocus(table);
     keyWith(VK_CONTROL, 'C');
-    CHECK(clipboardText() == window.logic().timings().tabSeparated());
+    CHECK(clipboardText() == held.tabSeparated());
 
     // Closed, it only hides; F2 in the main window opens it again, in front.
     SendMessageW(measurements, WM_CLOSE, 0, 0);
