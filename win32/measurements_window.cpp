@@ -137,18 +137,6 @@ void MeasurementsWindow::createTable()
         SendMessageW(table_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
             reinterpret_cast<LPARAM>(&format));
     }
-    // The times' headings centred over them: Wine's header draws a right-aligned heading's last
-    // letter under the divider.
-    const auto header = reinterpret_cast<HWND>(SendMessageW(table_, LVM_GETHEADER, 0, 0));
-    for (int column = 1; column <= form::sideCount; ++column) {
-        HDITEMW item {};
-        item.mask = HDI_FORMAT;
-        SendMessageW(
-            header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
-        item.fmt = (item.fmt & ~HDF_JUSTIFYMASK) | HDF_CENTER;
-        SendMessageW(
-            header, HDM_SETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
-    }
     for (int interval = 0; interval < form::intervalCount; ++interval) {
         std::wstring heading = wide(form::TimingTable::rowHeading(interval));
         LVITEMW item {};
