@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace win32 {
 namespace {
@@ -92,7 +93,7 @@ MeasurementsWindow::MeasurementsWindow(
     setDpi(GetDpiForWindow(window_));
     show(table);
 
-    RECT frame { 0, 0, scaled(defaultWidth), 0 };
+    RECT frame { 0, 0, std::max(scaled(defaultWidth), neededWidth_ + 2 * scaled(margin)), 0 };
     frame.bottom = 3 * scaled(margin) + tableHeight()
         + (frame.right - 2 * scaled(margin)) * static_cast<int>(form::Chart::height)
             / static_cast<int>(form::Chart::width);
@@ -103,10 +104,9 @@ MeasurementsWindow::MeasurementsWindow(
 MeasurementsWindow::~MeasurementsWindow()
 {
     annotations_.clear();
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
+    // Both procedures leave the window's messages to the system from here on.
+    if (const HWND window = std::exchange(window_, nullptr))
+        DestroyWindow(window);
 }
 
 void MeasurementsWindow::open(bool activate)
@@ -255,7 +255,7 @@ void MeasurementsWindow::fitColumns(int width)
     }
     headings += scaled(16);
     sides += scaled(16);
-    neededWidth_ = headings + form::sideCount * sides;
+    neededWidth_ = headings + form::sideCount * sides + 2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi_);
     SendMessageW(table_, LVM_SETCOLUMNWIDTH, 0, headings);
     sides = std::max(sides, (width - headings) / form::sideCount);
     // The last column takes what the division leaves.

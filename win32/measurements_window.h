@@ -58,7 +58,7 @@ private:
     HWND chart_ = nullptr;
     HWND lastFocus_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    int neededWidth_ = 0; // of the table's columns, at their narrowest
+    int neededWidth_ = 0; // of the table, its columns at their narrowest
     Font font_;
     Brush background_;
     form::TimingTable figures_;
