@@ -9,6 +9,7 @@
 
 #include "chart.h"
 #include "screen_reader.h"
+#include "window_parts.h"
 
 #include "../sieve.h"
 
@@ -16,6 +17,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -682,7 +684,52 @@ TEST_CASE_FIXTURE(WindowFixture, "a click on a time opens «Измервания
     CHECK_FALSE(held.cellText(2, form::computedSide(0)).empty());
     const HWND chart = GetWindow(table, GW_HWNDNEXT);
     REQUIRE(chart != nullptr);
-    CHECK(accessibleName(chart) == form::timingChart(held).description);
+    const form::Chart model = form::timingChart(held);
+    CHECK(accessibleName(chart) == model.description);
+
+    // The chart as drawn, in a window made lower, so that the chart's space is not the shape of
+    // its box, and all on the screen: the logic's box scaled uniformly into the chart's client
+    // area and centred, each measurement's marker in its fill at its point, where no later marker
+    // lies over it.
+    RECT frame;
+    GetWindowRect(measurements, &frame);
+    SetWindowPos(measurements, nullptr, 0, 0, frame.right - frame.left,
+        (frame.bottom - frame.top) * 2 / 3, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(chart, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const RECT area = clientArea(chart);
+    const double scale
+        = std::min(area.right / form::Chart::width, area.bottom / form::Chart::height);
+    const auto pixel = [&](form::ChartPoint at) {
+        return POINT { std::lround((area.right - form::Chart::width * scale) / 2 + at.x * scale),
+            std::lround((area.bottom - form::Chart::height * scale) / 2 + at.y * scale) };
+    };
+    const auto overlaps = [](form::ChartPoint a, form::ChartPoint b) {
+        return std::abs(a.x - b.x) < 15 && std::abs(a.y - b.y) < 15;
+    };
+    const HDC dc = GetDC(chart);
+    int markers = 0;
+    for (int side = 0; side < form::sideCount; ++side) {
+        for (const form::ChartPoint& at : model.points[side]) {
+            bool covered = false;
+            for (int later = side + 1; later < form::sideCount; ++later)
+                covered |= std::any_of(model.points[later].begin(), model.points[later].end(),
+                    [&](form::ChartPoint other) { return overlaps(at, other); });
+            // The marker is the last filled path around the point.
+            std::uint32_t fill = 0;
+            for (const form::ChartPath& path : model.paths) {
+                if (path.fill && overlaps(at, path.points[0]) && overlaps(at, path.points[2]))
+                    fill = *path.fill;
+            }
+            if (covered)
+                continue;
+            CAPTURE(side);
+            const POINT shown = pixel(at);
+            CHECK(GetPixel(dc, shown.x, shown.y) == win32::colourRef(fill));
+            ++markers;
+        }
+    }
+    ReleaseDC(chart, dc);
+    CHECK(markers > 0);
 
     // Ctrl+C in the table: the logic's tab-separated text.
     SetForegroundWindow(measurements);
