@@ -109,6 +109,13 @@ void MainWindow::showTimes(const std::array<form::TimeText, 2>& times)
     }
 }
 
+// Only once the window «Измервания» has been opened: until then nothing shows the table.
+void MainWindow::showTimingTable(const form::TimingTable& table)
+{
+    if (measurements_)
+        measurements_->show(table);
+}
+
 void MainWindow::announce(const std::string& text) { win32::announce(window_, wide(text)); }
 
 } // namespace win32

@@ -3,7 +3,7 @@
 
 #pragma once
 
-// GDI objects the window owns, deleted with their holder.
+// GDI objects the windows own, deleted with their holder, and selected for a while.
 
 #include <windows.h>
 
@@ -48,5 +48,24 @@ private:
 
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
+using Pen = GdiObject<HPEN>;
+using Bitmap = GdiObject<HBITMAP>;
+
+// An object selected into a device context until the end of the scope, then the one before.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object)
+        : dc_(dc)
+        , old_(SelectObject(dc, object))
+    {
+    }
+    ~Selection() { SelectObject(dc_, old_); }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
 
 } // namespace win32

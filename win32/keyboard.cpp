@@ -39,6 +39,8 @@ namespace {
             return form::Key::PageDown;
         case VK_SPACE:
             return form::Key::Space;
+        case VK_F2:
+            return form::Key::F2;
         default:
             // A key that types: the list box would jump to a row starting with it.
             return MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_CHAR) != 0
@@ -120,6 +122,9 @@ bool MainWindow::preTranslate(MSG& message)
             command(list, LBN_SELCHANGE);
             return true;
         }
+        case form::KeyAction::Kind::ShowTimings:
+            openMeasurements(true);
+            return true;
         case form::KeyAction::Kind::Swallow:
             return true;
         case form::KeyAction::Kind::None:

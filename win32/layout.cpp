@@ -151,9 +151,7 @@ void MainWindow::placeControls(UINT dpi)
 {
     dpi_ = dpi;
     // The controls take the new font before the old one is deleted.
-    Font font(CreateFontW(-MulDiv(form::window.fontPoints, static_cast<int>(dpi), 72), 0, 0, 0,
-        FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-        CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, wide(form::window.fontName).c_str()));
+    Font font(createDesignFont(MulDiv(form::window.fontPoints, static_cast<int>(dpi), 72)));
     for (const Child& child : children_) {
         const form::ControlRow& row = *child.row;
         SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);

@@ -3,6 +3,7 @@
 
 #include "main_window.h"
 
+#include "form_texts.h"
 #include "wide_text.h"
 #include "window_parts.h"
 
@@ -11,6 +12,13 @@
 #include <stdexcept>
 
 namespace win32 {
+namespace {
+
+    // The system menu's item for the window «Измервания»: below the system's own commands
+    // (0xF000 and up), its low four bits clear as the system wants.
+    constexpr UINT measurementsCommand = 0x0010;
+
+} // namespace
 
 MainWindow::MainWindow(HINSTANCE instance)
     : instance_(instance)
@@ -32,6 +40,10 @@ MainWindow::MainWindow(HINSTANCE instance)
         throw std::runtime_error("CreateWindowExW failed for the main window");
 
     createControls();
+    HMENU systemMenu = GetSystemMenu(window_, FALSE);
+    AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(systemMenu, MF_STRING, measurementsCommand,
+        (wide(texts::measurementsTitle) + L"\tF2").c_str());
     // What a time measures shows in its tooltip, as in the Linux window.
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -155,6 +167,19 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (lParam)
             command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != measurementsCommand)
+            break;
+        openMeasurements(true);
+        return 0;
+    case WM_SETCURSOR: {
+        // A hand over a time: a click there opens the measurements.
+        const Child* child = find(reinterpret_cast<HWND>(wParam));
+        if (!child || child->row->name != form::Name::Label2 || LOWORD(lParam) != HTCLIENT)
+            break;
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+    }
     case WM_DPICHANGED: {
         placeControls(HIWORD(wParam));
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
@@ -210,9 +235,20 @@ void MainWindow::command(HWND hwnd, WORD code)
         if (code == LBN_SELCHANGE)
             logic_.List1_Click(index);
         return;
+    case form::Name::Label2: // SS_NOTIFY
+        if (code == STN_CLICKED)
+            openMeasurements(false);
+        return;
     default:
         return;
     }
+}
+
+void MainWindow::openMeasurements(bool activate)
+{
+    if (!measurements_)
+        measurements_ = std::make_unique<MeasurementsWindow>(instance_, window_, logic_.timings());
+    measurements_->open(activate);
 }
 
 } // namespace win32

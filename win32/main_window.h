@@ -11,6 +11,10 @@
 // times through the Controls interface implemented here. Besides, the window only carries out the
 // logic's decisions on the design's look, the keyboard and what screen readers hear.
 //
+// A click on either time, F2 and the system menu open the window «Измервания»
+// (measurements_window.h), made the first time it is asked for; each interval click's
+// showTimingTable passes every measurement on to it.
+//
 // Where things are: main_window.cpp makes the window and turns its messages into handler calls;
 // layout.cpp builds and places the controls and names them for screen readers; keyboard.cpp
 // moves the focus; colours.cpp paints the designed colours; controls.cpp is form::Controls.
@@ -21,9 +25,11 @@
 #include "gdi.h"
 #include "invariants.h"
 #include "keyboard.h"
+#include "measurements_window.h"
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -44,6 +50,8 @@ public:
     HWND control(form::Name name, int index) const;
     HWND tooltips() const { return tooltip_; }
     const form::MainFormLogic& logic() const { return logic_; }
+    // The window «Измервания», nullptr until it is first opened.
+    HWND measurements() const { return measurements_ ? measurements_->hwnd() : nullptr; }
 
     // The window's own keyboard handling of a message taken from the queue (every key the logic
     // decides: form::keyAction), then the dialog manager's. True if the message was handled
@@ -63,6 +71,7 @@ public:
     std::string caption(form::ControlId option) const override;
     void setText(form::ControlId textBox, const std::string& text) override;
     void showTimes(const std::array<form::TimeText, 2>& times) override;
+    void showTimingTable(const form::TimingTable& table) override;
     void announce(const std::string& text) override;
     void beginUpdate() override;
     void endUpdate() override;
@@ -96,6 +105,9 @@ private:
     std::optional<form::ControlId> controlOf(HWND hwnd) const;
     form::Choices choices() const;
     void focusWithoutChoosing(HWND control);
+    // Makes the window «Измервания» the first time, then brings it to the front; with the
+    // keyboard focus from a key or the menu, leaving it here after a click on a time.
+    void openMeasurements(bool activate);
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
@@ -108,6 +120,7 @@ private:
     Brush windowBrush_;
     std::vector<std::pair<std::uint32_t, Brush>> brushes_; // one per designed colour
     Annotations annotations_;
+    std::unique_ptr<MeasurementsWindow> measurements_;
     form::MainFormLogic logic_ { *this };
 };
 

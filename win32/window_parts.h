@@ -4,9 +4,11 @@
 #pragma once
 
 // What the parts of MainWindow (main_window.cpp, layout.cpp, keyboard.cpp, colours.cpp,
-// controls.cpp) share: the window's classes and style, and small conversions.
+// controls.cpp) and the measurements window share: the window's classes and style, the design's
+// font, and small conversions.
 
 #include "design.h"
+#include "wide_text.h"
 
 #include <windows.h>
 
@@ -21,6 +23,14 @@ inline constexpr DWORD windowExStyle = 0;
 inline constexpr int firstControlId = 100; // a child's id: this plus its place in children_
 
 inline int pixels(int twips, UINT dpi) { return form::pixels(twips, static_cast<int>(dpi)); }
+
+// The design's font with Cyrillic, `height` pixels to the em.
+inline HFONT createDesignFont(int height)
+{
+    return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
+        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN,
+        wide(form::window.fontName).c_str());
+}
 
 inline COLORREF colourRef(std::uint32_t rgb)
 {

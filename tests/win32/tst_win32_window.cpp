@@ -7,7 +7,9 @@
 #define DOCTEST_CONFIG_IMPLEMENT
 #include "window_fixture.h"
 
+#include "chart.h"
 #include "screen_reader.h"
+#include "window_parts.h"
 
 #include "../sieve.h"
 
@@ -15,6 +17,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -602,6 +605,148 @@ TEST_CASE_FIXTURE(WindowFixture, "screen readers hear what the logic says of eac
         REQUIRE_FALSE(text(time).empty());
         CHECK(accessibleName(time) == text(time));
     }
+}
+
+namespace {
+
+// What a report list view shows, as a spreadsheet takes a table: its column headings, then each
+// row, cells separated by tabs, each row ended by CR LF.
+std::string shownTable(HWND list)
+{
+    const auto columns = static_cast<int>(SendMessageW(
+        reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0));
+    const auto rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    std::string shown;
+    for (int row = -1; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            wchar_t text[128] = L"";
+            if (row < 0) {
+                LVCOLUMNW heading {};
+                heading.mask = LVCF_TEXT;
+                heading.pszText = text;
+                heading.cchTextMax = 128;
+                SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&heading));
+            } else {
+                LVITEMW cell {};
+                cell.iSubItem = column;
+                cell.pszText = text;
+                cell.cchTextMax = 128;
+                SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
+            }
+            shown += (column > 0 ? "\t" : "") + win32::utf8(text);
+        }
+        shown += "\r\n";
+    }
+    return shown;
+}
+
+std::string clipboardText()
+{
+    REQUIRE(OpenClipboard(nullptr));
+    std::string text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = win32::utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+} // namespace
+
+TEST_CASE_FIXTURE(WindowFixture, "a click on a time opens «Измервания», which follows each click")
+{
+    const form::TimingTable& held = window.logic().timings();
+    click(control(Name::Option1, 3));
+    CHECK(window.measurements() == nullptr); // made only when asked for
+    click(control(Name::Label2, 0));
+    const HWND measurements = window.measurements();
+    REQUIRE(measurements != nullptr);
+    CHECK(shown(measurements));
+    CHECK(text(measurements) == "Измервания");
+    const HWND table = FindWindowExW(measurements, nullptr, WC_LISTVIEWW, nullptr);
+    REQUIRE(table != nullptr);
+    CHECK((GetWindowLongW(table, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT);
+    CHECK(shownTable(table) == held.tabSeparated());
+    CHECK_FALSE(held.cellText(3, form::storedSide).empty());
+
+    // Moved aside, as a pupil would, so that the main window stays in reach at any DPI. More
+    // clicks, with another bound: the open window follows them.
+    RECT main;
+    GetWindowRect(window.hwnd(), &main);
+    SetWindowPos(measurements, nullptr, main.right, main.top, 0, 0,
+        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    click(control(Name::Option1, 1));
+    click(control(Name::Option2, 0));
+    click(control(Name::Option1, 2));
+    CHECK(shownTable(table) == held.tabSeparated());
+    CHECK_FALSE(held.cellText(1, form::computedSide(2)).empty());
+    CHECK_FALSE(held.cellText(2, form::computedSide(0)).empty());
+    const HWND chart = GetWindow(table, GW_HWNDNEXT);
+    REQUIRE(chart != nullptr);
+    const form::Chart model = form::timingChart(held);
+    CHECK(accessibleName(chart) == model.description);
+
+    // The chart as drawn, in a window made lower, so that the chart's space is not the shape of
+    // its box, and all on the screen: the logic's box scaled uniformly into the chart's client
+    // area and centred, each measurement's marker in its fill at its point, where no later marker
+    // lies over it.
+    RECT frame;
+    GetWindowRect(measurements, &frame);
+    SetWindowPos(measurements, nullptr, 0, 0, frame.right - frame.left,
+        (frame.bottom - frame.top) * 2 / 3, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(chart, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const RECT area = clientArea(chart);
+    const double scale
+        = std::min(area.right / form::Chart::width, area.bottom / form::Chart::height);
+    const auto pixel = [&](form::ChartPoint at) {
+        return POINT { std::lround((area.right - form::Chart::width * scale) / 2 + at.x * scale),
+            std::lround((area.bottom - form::Chart::height * scale) / 2 + at.y * scale) };
+    };
+    const auto overlaps = [](form::ChartPoint a, form::ChartPoint b) {
+        return std::abs(a.x - b.x) < 15 && std::abs(a.y - b.y) < 15;
+    };
+    const HDC dc = GetDC(chart);
+    int markers = 0;
+    for (int side = 0; side < form::sideCount; ++side) {
+        for (const form::ChartPoint& at : model.points[side]) {
+            bool covered = false;
+            for (int later = side + 1; later < form::sideCount; ++later)
+                covered |= std::any_of(model.points[later].begin(), model.points[later].end(),
+                    [&](form::ChartPoint other) { return overlaps(at, other); });
+            // The marker is the last filled path around the point.
+            std::uint32_t fill = 0;
+            for (const form::ChartPath& path : model.paths) {
+                if (path.fill && overlaps(at, path.points[0]) && overlaps(at, path.points[2]))
+                    fill = *path.fill;
+            }
+            if (covered)
+                continue;
+            CAPTURE(side);
+            const POINT shown = pixel(at);
+            CHECK(GetPixel(dc, shown.x, shown.y) == win32::colourRef(fill));
+            ++markers;
+        }
+    }
+    ReleaseDC(chart, dc);
+    CHECK(markers > 0);
+
+    // Ctrl+C in the table: the logic's tab-separated text.
+    SetForegroundWindow(measurements);
+    pump();
+    SetFocus(table);
+    keyWith(VK_CONTROL, 'C');
+    CHECK(clipboardText() == held.tabSeparated());
+
+    // Closed, it only hides; F2 in the main window opens it again, in front.
+    SendMessageW(measurements, WM_CLOSE, 0, 0);
+    CHECK_FALSE(shown(measurements));
+    SetForegroundWindow(window.hwnd());
+    pump();
+    key(VK_F2);
+    CHECK(shown(measurements));
+    CHECK(GetForegroundWindow() == measurements);
+    CHECK(window.measurements() == measurements);
 }
 
 int wmain(int argc, wchar_t** argv) { return runDoctest(argc, argv); }
