@@ -5,15 +5,10 @@
 
 #include <emscripten.h>
 
-#include <cstdio>
 #include <vector>
 
 // clang-format off
 // Every function only hands its arguments to the page's script (page.js, the object Page).
-EM_JS(void, js_set_title, (const char* p, int n), { Page.setTitle(Page.str(p, n)); });
-EM_JS(void, js_set_form, (const char* p, int n), { Page.setForm(Page.json(p, n)); });
-EM_JS(void, js_set_keys, (const char* p, int n), { Page.setKeys(Page.json(p, n)); });
-EM_JS(void, js_add_control, (int k, const char* p, int n), { Page.addControl(k, Page.json(p, n)); });
 EM_JS(void, js_set_text, (int k, const char* p, int n), { Page.setText(k, Page.str(p, n)); });
 EM_JS(int, js_text, (int k, char* buffer, int size), {
     return Page.put(Page.text(k), buffer, size);
@@ -39,130 +34,6 @@ EM_JS(double, js_now, (), { return Page.now(); });
 namespace dom {
 namespace {
     int size(std::string_view s) { return static_cast<int>(s.size()); }
-
-    // One JSON object, written field by field.
-    class Object {
-    public:
-        Object& add(std::string_view key, std::string_view value)
-        {
-            field(key);
-            text_ += '"';
-            for (const char c : value) {
-                if (c == '"' || c == '\\') {
-                    text_ += '\\';
-                    text_ += c;
-                } else if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                    text_ += escaped;
-                } else {
-                    text_ += c;
-                }
-            }
-            text_ += '"';
-            return *this;
-        }
-        Object& add(std::string_view key, const char* value)
-        {
-            return add(key, std::string_view(value));
-        }
-        Object& add(std::string_view key, double value)
-        {
-            field(key);
-            char number[32];
-            std::snprintf(number, sizeof number, "%.17g", value);
-            text_ += number;
-            return *this;
-        }
-        Object& add(std::string_view key, int value)
-        {
-            return add(key, static_cast<double>(value));
-        }
-        Object& add(std::string_view key, bool value)
-        {
-            field(key);
-            text_ += value ? "true" : "false";
-            return *this;
-        }
-        std::string text() const { return text_ + '}'; }
-
-    private:
-        void field(std::string_view key)
-        {
-            text_ += text_.size() > 1 ? ",\"" : "\"";
-            text_ += key;
-            text_ += "\":";
-        }
-        std::string text_ = "{";
-    };
-
-    const char* elementName(Element element)
-    {
-        switch (element) {
-        case Element::TextBox:
-            return "textbox";
-        case Element::List:
-            return "list";
-        case Element::Frame:
-            return "frame";
-        case Element::Option:
-            return "option";
-        case Element::Label:
-            return "label";
-        case Element::Time:
-            return "time";
-        }
-        return "";
-    }
-}
-
-void setTitle(std::string_view title) { js_set_title(title.data(), size(title)); }
-
-void setForm(const FormDescription& form)
-{
-    const std::string json = Object()
-                                 .add("width", form.width)
-                                 .add("height", form.height)
-                                 .add("background", form.background)
-                                 .add("font", form.font)
-                                 .add("points", form.points)
-                                 .text();
-    js_set_form(json.data(), size(json));
-}
-
-void setKeys(std::span<const KeyName> keys)
-{
-    Object names;
-    for (const KeyName& key : keys)
-        names.add(key.name, key.key);
-    const std::string json = names.text();
-    js_set_keys(json.data(), size(json));
-}
-
-void addControl(int control, const ControlDescription& c)
-{
-    const std::string json = Object()
-                                 .add("id", c.id)
-                                 .add("element", elementName(c.element))
-                                 .add("parent", c.parent)
-                                 .add("left", c.left)
-                                 .add("top", c.top)
-                                 .add("width", c.width)
-                                 .add("height", c.height)
-                                 .add("background", c.background)
-                                 .add("visible", c.visible)
-                                 .add("text", c.text)
-                                 .add("blackText", c.blackText)
-                                 .add("centreHorizontally", c.centreHorizontally)
-                                 .add("centreVertically", c.centreVertically)
-                                 .add("radioGroup", c.radioGroup)
-                                 .add("group", c.group)
-                                 .add("name", c.name)
-                                 .add("description", c.description)
-                                 .add("heading", c.heading)
-                                 .add("chosen", c.chosen)
-                                 .text();
-    js_add_control(control, json.data(), size(json));
 }
 
 void setText(int control, std::string_view text) { js_set_text(control, text.data(), size(text)); }

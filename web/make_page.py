@@ -6,10 +6,11 @@
   make_page.py font SOURCE.ttf COPYRIGHT OUT.woff2
       The Cyrillic and Latin subset of a Liberation Serif of Debian's, renamed as the font's
       licence asks of a modified font, and the licence text beside it (OUT.woff2.txt).
-  make_page.py page TEMPLATE STYLE SCRIPT ICON.svg VERSION OUT.html [FONT.woff2]
-      The one HTML file: style and script inline, the WebAssembly inside the script, the font
-      inside the style, the program's icon inside the page, and a Content-Security-Policy that
-      lets nothing else in.
+  make_page.py page TEMPLATE STYLE FORM SCRIPT ICON.svg VERSION OUT.html [FONT.woff2]
+      The one HTML file: the form's markup (FORM.html, its title FORM.title and its style
+      FORM.css, as page-markup wrote them from form/) before any script, style and script
+      inline, the WebAssembly inside the script, the font inside the style, the program's icon
+      inside the page, and a Content-Security-Policy that lets nothing else in.
 
 The same inputs give the same bytes: the subset keeps the time stamp of the font it is cut from,
 not the time it is cut.
@@ -18,6 +19,7 @@ not the time it is cut.
 import base64
 import hashlib
 import sys
+from html import escape as html_escape
 
 # The embedded font's family: Liberation is a Reserved Font Name, which a subset may not carry.
 FAMILY = "Prime Intervals Serif"
@@ -80,10 +82,13 @@ def sha256(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
-def page(template, style_file, script_file, icon_file, version, out, font_file=None):
+def page(template, style_file, form, script_file, icon_file, version, out, font_file=None):
     html = open(template, encoding="utf-8").read()
     icon = "data:image/svg+xml;base64," + base64.b64encode(open(icon_file, "rb").read()).decode()
-    style = open(style_file, encoding="utf-8").read()
+    title = html_escape(open(form + ".title", encoding="utf-8").read(), quote=False)
+    markup = open(form + ".html", encoding="utf-8").read().rstrip("\n")
+    style = (open(style_file, encoding="utf-8").read()
+             + open(form + ".css", encoding="utf-8").read())
     script = open(script_file, encoding="utf-8").read()
     notice = ""
     if font_file:
@@ -112,7 +117,7 @@ def page(template, style_file, script_file, icon_file, version, out, font_file=N
         "form-action 'none'",
     ])
     for key, value in (("@VERSION@", version), ("@FONT_NOTICE@", notice), ("@CSP@", csp),
-                       ("@ICON@", icon),
+                       ("@ICON@", icon), ("@TITLE@", title), ("@FORM@", markup),
                        ("@STYLE@", style), ("@SCRIPT@", script)):
         html = html.replace(key, value, 1)
     with open(out, "w", encoding="utf-8") as f:
@@ -122,7 +127,7 @@ def page(template, style_file, script_file, icon_file, version, out, font_file=N
 if __name__ == "__main__":
     if len(sys.argv) == 5 and sys.argv[1] == "font":
         font(*sys.argv[2:])
-    elif len(sys.argv) in (8, 9) and sys.argv[1] == "page":
+    elif len(sys.argv) in (9, 10) and sys.argv[1] == "page":
         page(*sys.argv[2:])
     else:
         sys.exit(__doc__)
