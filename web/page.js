@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page's side of the edge (dom.h declares both directions). The form's elements are in the
-// page's markup, written by the build from form/ and painted before any script runs; this script
-// numbers them as the build did, listens to them at once, and hands the user's clicks and keys to
-// the C++ side, which decides what each does, and shows what the logic writes. The C++ side runs
-// only after the first paint; until it has attached, what the user does is kept, and then carried
+// page's markup, written by the build from form/, and this small script runs as the page is read:
+// it numbers the elements as the build did and listens to them at once. The program, emscripten's
+// script with the WebAssembly inside, waits in the page as text and is started only once the
+// browser has painted the form, so that the page paints as fast as plain HTML. Then this script
+// hands the user's clicks and keys to the C++ side, which decides what each does, and shows what
+// the logic writes; until the C++ side has attached, what the user does is kept, and then carried
 // out in order.
 
-// A lexical binding, not a property of window: the page's script and the EM_JS functions of
+// A lexical binding, not a property of window: this script, the program and the EM_JS functions of
 // dom.cpp reach it, other scripts' window does not carry it.
 const Page = {
     form: document.getElementById('MainForm'),
@@ -71,19 +73,29 @@ const Page = {
         return 1;
     },
 
-    // Calls `then` once the page has shown the form: after the first frame drawn with the fonts
-    // it uses, or at once where no frame comes (a page opened in the background draws none).
-    afterPaint: function (then) {
-        var done = false;
-        var once = function () {
-            if (!done) {
-                done = true;
-                then();
-            }
+    // Starts the program once the form has been painted: after the first frame, and after the
+    // frame that draws the page's own font where the first one waited for it.
+    start: function () {
+        var started = false;
+        var run = function () {
+            if (started)
+                return;
+            started = true;
+            var program = document.createElement('script');
+            program.textContent = document.getElementById('program').textContent;
+            document.body.append(program);
         };
-        var frame = function (next) { requestAnimationFrame(function () { setTimeout(next, 0); }); };
-        frame(function () { document.fonts.ready.then(function () { frame(once); }); });
-        setTimeout(once, 1000);
+        var afterFrame = function (then) {
+            requestAnimationFrame(function () { setTimeout(then, 0); });
+        };
+        afterFrame(function () {
+            if (document.fonts.status === 'loaded')
+                run();
+            else
+                document.fonts.ready.then(function () { afterFrame(run); });
+        });
+        // A page opened in the background draws no frame until it is shown.
+        setTimeout(run, 1000);
     },
 
     attach: function () {
@@ -258,10 +270,8 @@ const Page = {
     now: function () { return performance.now(); },
 };
 
+// emscripten's program reads what it is given from Module: once main() has returned, the C++ side
+// has attached, and what was kept is carried out.
+var Module = { preRun: [], postRun: [Page.attach] };
 Page.listen();
-// main() waits for the first paint; then the C++ side attaches and what was kept is carried out.
-Module['preRun'] = [function () {
-    addRunDependency('paint');
-    Page.afterPaint(function () { removeRunDependency('paint'); });
-}];
-Module['postRun'] = [Page.attach];
+Page.start();

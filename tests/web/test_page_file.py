@@ -92,7 +92,8 @@ class PageFileTest(unittest.TestCase):
                 # The form's markup, as the build wrote it beside the script.
                 subprocess.run([sys.executable, MAKE_PAGE, "page",
                                 os.path.join(web, "page.html"), os.path.join(web, "page.css"),
-                                os.path.join(os.path.dirname(script), "form"), script,
+                                os.path.join(os.path.dirname(script), "form"),
+                                os.path.join(web, "page.js"), script,
                                 os.path.join(browser.SOURCE, "packaging", "icons",
                                              "prime-intervals.svg"),
                                 "0", out, subset], check=True)
