@@ -85,8 +85,10 @@ const Page = {
             program.textContent = document.getElementById('program').textContent;
             document.body.append(program);
         };
+        // At the start of the next frame, once the first has been drawn: not a timeout, which
+        // Firefox holds back while a page loads.
         var afterFrame = function (then) {
-            requestAnimationFrame(function () { setTimeout(then, 0); });
+            requestAnimationFrame(function () { requestAnimationFrame(function () { then(); }); });
         };
         afterFrame(function () {
             if (document.fonts.status === 'loaded')
