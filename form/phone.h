@@ -61,7 +61,12 @@ inline constexpr PhonePlace phonePlaces[] = {
 // clang-format on
 
 inline constexpr PhoneArrangement phone {
-    pixels(window.clientWidth), 732, 16, 24, 20, phonePlaces
+    .narrowerThan = pixels(window.clientWidth),
+    .formHeight = 732,
+    .fontPx = 16,
+    .rowPx = 24,
+    .radioPx = 20,
+    .places = phonePlaces,
 };
 
 } // namespace form

@@ -83,9 +83,8 @@ ControlDescription describe(const form::ControlRow& row)
         .blackText = look.text == form::Look::TextColour::Black,
         .centreHorizontally = look.horizontal == form::Look::Align::Centre,
         .centreVertically = look.vertical == form::Look::Align::Centre,
-        .radioGroup = form::isOption(row.name)
-            ? (row.name == form::Name::Option1 ? "Option1" : "Option2")
-            : "",
+        .radioGroup
+        = form::isOption(row.name) ? (row.name == form::Name::Option1 ? "Option1" : "Option2") : "",
         .group = spoken.role == form::Role::Group,
         // A label is read by its own text.
         .name = spoken.role == form::Role::Label ? std::string() : spoken.name,

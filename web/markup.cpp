@@ -96,8 +96,8 @@ public:
         }
         keys += '}';
         // Busy until the program has attached: a tap before then is kept and carried out.
-        std::string out = "<main id=\"MainForm\" aria-busy=\"true\"" + attribute("data-keys", keys)
-            + ">\n";
+        std::string out
+            = "<main id=\"MainForm\" aria-busy=\"true\"" + attribute("data-keys", keys) + ">\n";
         for (std::size_t k = 0; k < rows_.size(); ++k) {
             if (rows_[k]->container == form::Container::Window)
                 out += element(k);
@@ -116,7 +116,8 @@ public:
     {
         const web::FormDescription form = web::describeForm();
         std::string out = "#MainForm { width: " + px(form.width) + "; height: " + px(form.height)
-            + "; background: " + form.background
+            + "; background: "
+            + form.background
             // Liberation Serif has the metrics of Times New Roman; the page carries a subset of
             // it, for systems that have neither.
             + "; font-family: \"" + form.font
@@ -178,9 +179,9 @@ private:
         case web::Element::Option:
             // The label is the whole coloured rectangle: a tap anywhere in it chooses.
             return "<label" + attribute("id", c.id + "-box") + common
-                + " class=\"option\"><input type=\"radio\"" + attribute("name", c.radioGroup)
-                + id + named + (c.chosen ? " checked" : "") + "><span>"
-                + escaped(c.text, false) + "</span></label>\n";
+                + " class=\"option\"><input type=\"radio\"" + attribute("name", c.radioGroup) + id
+                + named + (c.chosen ? " checked" : "") + "><span>" + escaped(c.text, false)
+                + "</span></label>\n";
         case web::Element::Label:
         case web::Element::Time:
             return "<div" + id + common + named + " class=\""
@@ -200,8 +201,7 @@ private:
         out += "#MainForm { width: auto; height: " + px(p.formHeight)
             + "; font-size: " + px(p.fontPx) + "; }\n";
         out += ".list > [role=\"option\"] { line-height: " + px(p.rowPx) + "; }\n";
-        out += ".option > input { width: " + px(p.radioPx) + "; height: " + px(p.radioPx)
-            + "; }\n";
+        out += ".option > input { width: " + px(p.radioPx) + "; height: " + px(p.radioPx) + "; }\n";
         // A heading wraps rather than lose its end on the narrowest screens.
         out += ".label { white-space: normal; }\n";
         for (const form::PhonePlace& place : p.places) {
