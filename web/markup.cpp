@@ -99,7 +99,7 @@ public:
         std::string out
             = "<main id=\"MainForm\" aria-busy=\"true\"" + attribute("data-keys", keys) + ">\n";
         for (std::size_t k = 0; k < rows_.size(); ++k) {
-            if (rows_[k]->container == form::Container::Window)
+            if (described_[k].container == form::Container::Window)
                 out += element(k);
         }
         out += "</main>\n<div id=\"descriptions\" hidden>";
@@ -115,14 +115,13 @@ public:
     std::string css() const
     {
         const web::FormDescription form = web::describeForm();
+        // Liberation Serif has the metrics of Times New Roman; the page carries a subset of it,
+        // for systems that have neither.
+        const std::string fonts
+            = '"' + form.font + "\", \"Liberation Serif\", \"Prime Intervals Serif\", serif";
         std::string out = "#MainForm { width: " + px(form.width) + "; height: " + px(form.height)
-            + "; background: "
-            + form.background
-            // Liberation Serif has the metrics of Times New Roman; the page carries a subset of
-            // it, for systems that have neither.
-            + "; font-family: \"" + form.font
-            + "\", \"Liberation Serif\", \"Prime Intervals Serif\", serif; font-size: "
-            + px(form.fontPx) + "; }\n";
+            + "; background: " + form.background + "; font-family: " + fonts
+            + "; font-size: " + px(form.fontPx) + "; }\n";
         for (const web::ControlDescription& c : described_) {
             out += selector(boxId(c)) + " { left: " + px(c.left) + "; top: " + px(c.top)
                 + "; width: " + px(c.width) + "; height: " + px(c.height) + ";";

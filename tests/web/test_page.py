@@ -594,9 +594,7 @@ class PhoneTest(unittest.TestCase):
                 page.viewport(width, 740, *((2, True) if width < 447 else ()))
                 self.measure(width)
 
-    def cannot(self, what):
-        with self.subTest(what):
-            self.skipTest(f"{self.page.name}: {what}")
+    cannot = PageTest.cannot
 
     def measure(self, width):
         page = self.page
