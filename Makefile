@@ -137,10 +137,11 @@ screenshot-windows:
 	scripts/screenshot-windows $(WINDOWS_BUILD)/win32/prime-intervals.exe docs/screenshot-windows.png
 
 # docs/screenshot-web.png, from the page in headless Chromium (WEB_ENGINE=firefox or webkit for
-# another engine).
+# another engine); with WIDTH=360, as on a phone, docs/screenshot-web-phone.png.
 screenshot-web: web
 	@scripts/install-deps screenshot-web
-	scripts/screenshot-web $(WEB_BUILD)/prime-intervals.html docs/screenshot-web.png
+	scripts/screenshot-web $(WEB_BUILD)/prime-intervals.html \
+		docs/screenshot-web$(if $(WIDTH),-phone).png
 
 # The C++ sources under the tree's .clang-format; Debian 12's clang-format is the reference.
 # `make format-check` changes nothing and fails where a file is not formatted (CI runs it).

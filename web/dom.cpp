@@ -5,15 +5,10 @@
 
 #include <emscripten.h>
 
-#include <cstdio>
 #include <vector>
 
 // clang-format off
 // Every function only hands its arguments to the page's script (page.js, the object Page).
-EM_JS(void, js_set_title, (const char* p, int n), { Page.setTitle(Page.str(p, n)); });
-EM_JS(void, js_set_form, (const char* p, int n), { Page.setForm(Page.json(p, n)); });
-EM_JS(void, js_set_keys, (const char* p, int n), { Page.setKeys(Page.json(p, n)); });
-EM_JS(void, js_add_control, (int k, const char* p, int n), { Page.addControl(k, Page.json(p, n)); });
 EM_JS(void, js_set_text, (int k, const char* p, int n), { Page.setText(k, Page.str(p, n)); });
 EM_JS(int, js_text, (int k, char* buffer, int size), {
     return Page.put(Page.text(k), buffer, size);
@@ -114,74 +109,6 @@ namespace {
         }
         std::string text_ = "{";
     };
-
-    const char* elementName(Element element)
-    {
-        switch (element) {
-        case Element::TextBox:
-            return "textbox";
-        case Element::List:
-            return "list";
-        case Element::Frame:
-            return "frame";
-        case Element::Option:
-            return "option";
-        case Element::Label:
-            return "label";
-        case Element::Time:
-            return "time";
-        }
-        return "";
-    }
-}
-
-void setTitle(std::string_view title) { js_set_title(title.data(), size(title)); }
-
-void setForm(const FormDescription& form)
-{
-    const std::string json = Object()
-                                 .add("width", form.width)
-                                 .add("height", form.height)
-                                 .add("background", form.background)
-                                 .add("font", form.font)
-                                 .add("points", form.points)
-                                 .text();
-    js_set_form(json.data(), size(json));
-}
-
-void setKeys(std::span<const KeyName> keys)
-{
-    Object names;
-    for (const KeyName& key : keys)
-        names.add(key.name, key.key);
-    const std::string json = names.text();
-    js_set_keys(json.data(), size(json));
-}
-
-void addControl(int control, const ControlDescription& c)
-{
-    const std::string json = Object()
-                                 .add("id", c.id)
-                                 .add("element", elementName(c.element))
-                                 .add("parent", c.parent)
-                                 .add("left", c.left)
-                                 .add("top", c.top)
-                                 .add("width", c.width)
-                                 .add("height", c.height)
-                                 .add("background", c.background)
-                                 .add("visible", c.visible)
-                                 .add("text", c.text)
-                                 .add("blackText", c.blackText)
-                                 .add("centreHorizontally", c.centreHorizontally)
-                                 .add("centreVertically", c.centreVertically)
-                                 .add("radioGroup", c.radioGroup)
-                                 .add("group", c.group)
-                                 .add("name", c.name)
-                                 .add("description", c.description)
-                                 .add("heading", c.heading)
-                                 .add("chosen", c.chosen)
-                                 .text();
-    js_add_control(control, json.data(), size(json));
 }
 
 void setText(int control, std::string_view text) { js_set_text(control, text.data(), size(text)); }

@@ -5,56 +5,16 @@
 
 // The one edge between the C++ front end and the page, both directions: the calls into the page's
 // script (page.js, each a few lines of JavaScript in dom.cpp) and the page's events, which
-// page.js calls (main.cpp carries them out). Controls are numbered in the order they were added;
-// kinds of element and keys cross by name, descriptions as one object per control, texts as UTF-8.
+// page.js calls (main.cpp carries them out). Controls are numbered as web::pageRows() lists them,
+// the numbers the build wrote into the page's markup; keys cross as the build numbered them
+// (web::pageKeys), texts as UTF-8.
 
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace dom {
 
-// The element page.js builds for a control.
-enum class Element { TextBox, List, Frame, Option, Label, Time };
-
-// How page.js builds one control. Sizes in CSS pixels at 100 % zoom; colours as CSS colours.
-struct ControlDescription {
-    std::string id; // the design's name, "Option1(2)": the element's id
-    Element element;
-    int parent; // the frame's number, -1 for the window
-    double left, top, width, height;
-    std::string background; // empty: the system's colours for the kind of element
-    bool visible;
-    std::string text;
-    bool blackText;
-    bool centreHorizontally, centreVertically;
-    std::string radioGroup; // option buttons: the group's name
-    bool group; // a frame that holds a group of buttons
-    std::string name; // what a screen reader calls it, where no heading names it; empty: its text
-    std::string description;
-    std::string heading; // the id of the label that names it, or empty
-    bool chosen;
-};
-
-struct FormDescription {
-    double width, height; // CSS pixels at 100 % zoom
-    std::string background;
-    std::string font;
-    double points;
-};
-
-// A key the page hands over: the name a browser gives it (KeyboardEvent.key) and the number it
-// crosses as.
-struct KeyName {
-    const char* name;
-    int key;
-};
-
-void setTitle(std::string_view title);
-void setForm(const FormDescription& form);
-void setKeys(std::span<const KeyName> keys);
-void addControl(int control, const ControlDescription& described);
 void setText(int control, std::string_view text);
 // What a control shows: a text box's text, a label's or an option button's caption.
 std::string text(int control);
@@ -103,8 +63,8 @@ void copy(std::string_view text, std::string_view said);
 extern "C" {
 void web_option_clicked(int control);
 void web_row_chosen(int control, int row);
-// `key`: one of the numbers given by dom::setKeys. Returns 1 where the page must not give the key
-// its own meaning.
+// `key`: a key's place in web::pageKeys. Returns 1 where the page must not give the key its own
+// meaning.
 int web_key_pressed(int control, int key, int shift, int ctrl, int alt, int meta);
 // The copy button below the table.
 void web_copy_timings();

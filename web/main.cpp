@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's program: builds the form when the WebAssembly has loaded, then waits for the page's
-// events (dom.h), which it hands to the form.
+// The page's program, started by page.js once the page has painted its form: attaches the form
+// to the page's elements when the WebAssembly has loaded, then waits for the page's events
+// (dom.h), which it hands to the form.
 
 #include "dom.h"
 #include "web_form.h"

@@ -6,10 +6,13 @@
   make_page.py font SOURCE.ttf COPYRIGHT OUT.woff2
       The Cyrillic and Latin subset of a Liberation Serif of Debian's, renamed as the font's
       licence asks of a modified font, and the licence text beside it (OUT.woff2.txt).
-  make_page.py page TEMPLATE STYLE SCRIPT ICON.svg VERSION OUT.html [FONT.woff2]
-      The one HTML file: style and script inline, the WebAssembly inside the script, the font
-      inside the style, the program's icon inside the page, and a Content-Security-Policy that
-      lets nothing else in.
+  make_page.py page TEMPLATE STYLE FORM START SCRIPT ICON.svg VERSION OUT.html [FONT.woff2]
+      The one HTML file: the form's markup (FORM.html, its title FORM.title and its style
+      FORM.css, as page-markup wrote them from form/) before any script; style inline; the
+      page's own script (START, page.js), which starts the program (SCRIPT, emscripten's, with
+      the WebAssembly inside) once the form is painted, from the text it is kept as in the page;
+      the font inside the style, the program's icon inside the page, and a
+      Content-Security-Policy that lets nothing else in.
 
 The same inputs give the same bytes: the subset keeps the time stamp of the font it is cut from,
 not the time it is cut.
@@ -18,6 +21,7 @@ not the time it is cut.
 import base64
 import hashlib
 import sys
+from html import escape as html_escape
 
 # The embedded font's family: Liberation is a Reserved Font Name, which a subset may not carry.
 FAMILY = "Prime Intervals Serif"
@@ -80,10 +84,15 @@ def sha256(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
-def page(template, style_file, script_file, icon_file, version, out, font_file=None):
+def page(template, style_file, form, start_file, script_file, icon_file, version, out,
+         font_file=None):
     html = open(template, encoding="utf-8").read()
     icon = "data:image/svg+xml;base64," + base64.b64encode(open(icon_file, "rb").read()).decode()
-    style = open(style_file, encoding="utf-8").read()
+    title = html_escape(open(form + ".title", encoding="utf-8").read(), quote=False)
+    markup = open(form + ".html", encoding="utf-8").read().rstrip("\n")
+    style = (open(style_file, encoding="utf-8").read()
+             + open(form + ".css", encoding="utf-8").read())
+    start = open(start_file, encoding="utf-8").read()
     script = open(script_file, encoding="utf-8").read()
     notice = ""
     if font_file:
@@ -91,19 +100,19 @@ def page(template, style_file, script_file, icon_file, version, out, font_file=N
         style = ('@font-face { font-family: "' + FAMILY + '"; font-display: block; '
                  'src: url(data:font/woff2;base64,' + data + ') format("woff2"); }\n' + style)
         notice = "\n\n" + open(font_file + ".txt", encoding="utf-8").read()
-    if "</script" in script.lower() or "</style" in style.lower():
+    if any("</script" in s.lower() for s in (start, script)) or "</style" in style.lower():
         sys.exit("make_page.py: the script or the style would end its element early")
     # An HTML comment holds anything but these.
     if any(end in notice for end in ("-->", "--!>", "<!--")):
         sys.exit("make_page.py: the font's licence would end the page's comment early")
-    # Nothing but the page itself: its own script and style (by their hashes), the WebAssembly
+    # Nothing but the page itself: its own scripts and style (by their hashes), the WebAssembly
     # compiled from the bytes in that script, which emscripten's loader may read through fetch()
     # from a data: address (Debian 12's does; Debian 13's decodes it directly), the font from the
     # data: address in the style, and the icon from its own, which keeps the browser from asking
     # a server for /favicon.ico. A data: address holds its content: it reaches no server.
     csp = "; ".join([
         "default-src 'none'",
-        "script-src " + sha256(script) + " 'wasm-unsafe-eval'",
+        "script-src " + sha256(start) + " " + sha256(script) + " 'wasm-unsafe-eval'",
         "style-src " + sha256(style),
         "connect-src data:",
         "font-src data:",
@@ -112,8 +121,8 @@ def page(template, style_file, script_file, icon_file, version, out, font_file=N
         "form-action 'none'",
     ])
     for key, value in (("@VERSION@", version), ("@FONT_NOTICE@", notice), ("@CSP@", csp),
-                       ("@ICON@", icon),
-                       ("@STYLE@", style), ("@SCRIPT@", script)):
+                       ("@ICON@", icon), ("@TITLE@", title), ("@FORM@", markup),
+                       ("@STYLE@", style), ("@START@", start), ("@SCRIPT@", script)):
         html = html.replace(key, value, 1)
     with open(out, "w", encoding="utf-8") as f:
         f.write(html)
@@ -122,7 +131,7 @@ def page(template, style_file, script_file, icon_file, version, out, font_file=N
 if __name__ == "__main__":
     if len(sys.argv) == 5 and sys.argv[1] == "font":
         font(*sys.argv[2:])
-    elif len(sys.argv) in (8, 9) and sys.argv[1] == "page":
+    elif len(sys.argv) in (10, 11) and sys.argv[1] == "page":
         page(*sys.argv[2:])
     else:
         sys.exit(__doc__)

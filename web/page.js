@@ -1,21 +1,27 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's side of the edge (dom.h declares both directions): it builds HTML elements from the
-// control descriptions that the C++ front end reads from form/, shows what the logic writes, and
-// hands the user's clicks and keys to the C++ side, which decides what each does. Controls are
-// numbered as the C++ side added them; kinds of element and keys cross by name.
+// The page's side of the edge (dom.h declares both directions). The form's elements are in the
+// page's markup, written by the build from form/, and this small script runs as the page is read:
+// it numbers the elements as the build did and listens to them at once. The program, emscripten's
+// script with the WebAssembly inside, waits in the page as text and is started only once the
+// browser has painted the form, so that the page paints as fast as plain HTML. Then this script
+// hands the user's clicks and keys to the C++ side, which decides what each does, and shows what
+// the logic writes; until the C++ side has attached, what the user does is kept, and then carried
+// out in order.
 
-// A lexical binding, not a property of window: the page's script and the EM_JS functions of
+// A lexical binding, not a property of window: this script, the program and the EM_JS functions of
 // dom.cpp reach it, other scripts' window does not carry it.
 const Page = {
-    form: null,
-    boxes: [], // per control: the positioned element
+    form: document.getElementById('MainForm'),
+    boxes: [], // per control: the placed element
     focusable: [], // per control: the element that takes the focus, if any
     texts: [], // per control: the element that shows its text
     descriptions: [], // per control: the hidden element its description is read from
     selected: [], // per list: the selected row, -1 for none
-    keys: {}, // KeyboardEvent.key to the number the C++ side knows it by (dom::setKeys)
+    keys: {}, // KeyboardEvent.key to the number the C++ side knows it by (web::pageKeys)
+    attached: false,
+    waiting: [], // what the user did before the C++ side attached
     decoder: new TextDecoder(),
     encoder: new TextEncoder(),
 
@@ -28,22 +34,26 @@ const Page = {
             HEAPU8.set(bytes, buffer);
         return bytes.length;
     },
-    // A length in design pixels, scaled with the form as --u is (page.css), in one step.
-    px: function (n) { return 'min(' + n + 'px, 100vw * ' + n + ' / var(--form-width))'; },
 
-    setTitle: function (title) { document.title = title; },
-
-    setForm: function (f) {
-        var form = document.getElementById('MainForm');
-        Page.form = form;
-        form.style.setProperty('--form-width', f.width);
-        form.style.width = Page.px(f.width);
-        form.style.height = Page.px(f.height);
-        form.style.background = f.background;
-        // 1 pt is 4/3 CSS pixels. Liberation Serif has the metrics of Times New Roman; the page
-        // carries a subset of it (page.css), for systems that have neither.
-        form.style.fontFamily = '"' + f.font + '", "Liberation Serif", "Prime Intervals Serif", serif';
-        form.style.fontSize = Page.px(f.points * 4 / 3);
+    // Numbers the controls as the build wrote them (data-control) and listens to them.
+    listen: function () {
+        var form = Page.form;
+        Page.keys = JSON.parse(form.dataset.keys);
+        form.querySelectorAll('[data-control]').forEach(function (box) {
+            var k = Number(box.dataset.control);
+            var focusable = box.matches('textarea, .list') ? box
+                : box.matches('.option') ? box.querySelector('input') : null;
+            Page.boxes[k] = box;
+            Page.focusable[k] = focusable;
+            Page.texts[k] = box.matches('.label, .option') ? box.querySelector('span') : null;
+            Page.descriptions[k] = document.getElementById((focusable || box).id + '-description');
+            if (box.matches('.list')) {
+                Page.selected[k] = -1;
+                Page.listEvents(k, box);
+            } else if (focusable) {
+                Page.optionEvents(k, focusable, box);
+            }
+        });
         document.addEventListener('keydown', Page.keydown, true);
         // A click on what takes no focus (the form's background, a heading, a time) leaves the
         // focus where it was, as in a desktop window, instead of on the page.
@@ -53,99 +63,49 @@ const Page = {
         });
     },
 
-    setKeys: function (keys) { Page.keys = keys; },
+    // Runs what the user did on the C++ side, now, or once it has attached; until then the
+    // page gives the event none of its own meaning beyond what it has done already (a radio
+    // button shows itself chosen).
+    call: function (what) {
+        if (Page.attached)
+            return what();
+        Page.waiting.push(what);
+        return 1;
+    },
 
-    // `c`: one control, as dom::ControlDescription describes it.
-    addControl: function (k, c) {
-        var parent = c.parent < 0 ? Page.form : Page.boxes[c.parent];
-        var box, focusable = null, text = null;
-        switch (c.element) {
-        case 'textbox':
-            box = document.createElement('textarea');
-            box.readOnly = true;
-            box.spellcheck = false;
-            focusable = box;
-            break;
-        case 'list':
-            box = document.createElement('div');
-            box.className = 'list';
-            box.setAttribute('role', 'listbox');
-            box.tabIndex = 0;
-            focusable = box;
-            Page.selected[k] = -1;
-            Page.listEvents(k, box);
-            break;
-        case 'frame':
-            box = document.createElement('div');
-            box.className = 'frame';
-            break;
-        case 'option':
-            // The label is the whole coloured rectangle: a click anywhere in it chooses.
-            box = document.createElement('label');
-            box.className = 'option';
-            focusable = document.createElement('input');
-            focusable.type = 'radio';
-            focusable.name = c.radioGroup;
-            focusable.checked = c.chosen;
-            text = document.createElement('span');
-            text.textContent = c.text;
-            box.append(focusable, text);
-            Page.optionEvents(k, focusable, box);
-            break;
-        case 'label':
-        case 'time':
-            box = document.createElement('div');
-            box.className = c.element === 'time' ? 'label time' : 'label';
-            text = document.createElement('span');
-            text.textContent = c.text;
-            box.append(text);
-            break;
-        default:
-            throw new Error('no element of the kind ' + c.element);
-        }
-        if (focusable !== box)
-            box.id = c.id + '-box';
-        (focusable || box).id = c.id;
-        if (focusable)
-            focusable.dataset.control = k;
-        box.hidden = !c.visible;
-        var style = box.style;
-        style.left = Page.px(c.left);
-        style.top = Page.px(c.top);
-        style.width = Page.px(c.width);
-        style.height = Page.px(c.height);
-        if (c.background)
-            style.background = c.background;
-        if (c.blackText)
-            style.color = '#000';
-        style.justifyContent = c.centreHorizontally ? 'center' : 'flex-start';
-        style.textAlign = c.centreHorizontally ? 'center' : 'start';
-        style.alignItems = c.centreVertically ? 'center' : 'flex-start';
+    // Starts the program once the form has been painted: after the first frame, and after the
+    // frame that draws the page's own font where the first one waited for it.
+    start: function () {
+        var started = false;
+        var run = function () {
+            if (started)
+                return;
+            started = true;
+            var program = document.createElement('script');
+            program.textContent = document.getElementById('program').textContent;
+            document.body.append(program);
+        };
+        // At the start of the next frame, once the first has been drawn: not a timeout, which
+        // Firefox holds back while a page loads.
+        var afterFrame = function (then) {
+            requestAnimationFrame(function () { requestAnimationFrame(function () { then(); }); });
+        };
+        afterFrame(function () {
+            if (document.fonts.status === 'loaded')
+                run();
+            else
+                document.fonts.ready.then(function () { afterFrame(run); });
+        });
+        // A page opened in the background draws no frame until it is shown.
+        setTimeout(run, 1000);
+    },
 
-        var named = focusable || box;
-        if (c.group)
-            box.setAttribute('role', 'radiogroup');
-        if (c.heading)
-            named.setAttribute('aria-labelledby', c.heading);
-        else if (c.name)
-            named.setAttribute('aria-label', c.name);
-        if (c.description || c.element === 'time') {
-            var description = document.createElement('span');
-            description.id = c.id + '-description';
-            description.textContent = c.description;
-            document.getElementById('descriptions').append(description);
-            named.setAttribute('aria-describedby', description.id);
-            Page.descriptions[k] = description;
-        }
-        Page.boxes[k] = box;
-        Page.focusable[k] = focusable;
-        Page.texts[k] = text;
-        parent.append(box);
-        // A text box's text only once it is in the page: WebKitGTK's accessibility (2.50) ends
-        // the web process when a value ending in a line break, set before the box was in the
-        // document, is replaced later while another control has the focus (README).
-        if (c.element === 'textbox')
-            box.value = c.text;
+    attach: function () {
+        Page.attached = true;
+        var waiting = Page.waiting;
+        Page.waiting = [];
+        waiting.forEach(function (what) { what(); });
+        Page.form.removeAttribute('aria-busy');
     },
 
     setText: function (k, text) {
@@ -209,7 +169,9 @@ const Page = {
 
     // A click on a radio button runs its handler, also on the chosen one, as on the desktop.
     optionEvents: function (k, input, label) {
-        input.addEventListener('click', function () { Module['_web_option_clicked'](k); });
+        input.addEventListener('click', function () {
+            Page.call(function () { Module['_web_option_clicked'](k); });
+        });
         // Firefox does not pass a click with Ctrl, Shift, Alt or the logo key from a label to its
         // button: such a click chooses the button here, as a plain one does, in every engine.
         label.addEventListener('click', function (event) {
@@ -234,8 +196,10 @@ const Page = {
     listEvents: function (k, box) {
         box.addEventListener('click', function (event) {
             var option = event.target.closest('[role="option"]');
-            if (option && box.contains(option))
-                Module['_web_row_chosen'](k, Number(option.dataset.row));
+            if (option && box.contains(option)) {
+                var row = Number(option.dataset.row);
+                Page.call(function () { Module['_web_row_chosen'](k, row); });
+            }
         });
     },
 
@@ -265,8 +229,9 @@ const Page = {
     // The control that has the focus, -1 for none.
     focused: function () {
         var focused = document.activeElement;
-        return focused && focused.dataset && focused.dataset.control !== undefined
-            ? Number(focused.dataset.control) : -1;
+        var box = focused && focused.closest ? focused.closest('[data-control]') : null;
+        return box && Page.focusable[Number(box.dataset.control)] === focused
+            ? Number(box.dataset.control) : -1;
     },
 
     // A key's name: a key that types one character (Space aside) is a "Character"; WebKitGTK
@@ -282,10 +247,15 @@ const Page = {
     // clicks a radio button on Space's release only where it let Space's press through.
     keydown: function (event) {
         var key = Page.keyName(event);
-        if (!(key in Page.keys) || Timings.keeps(event, key))
+        // The measurements below the form (timings.js) keep the browser's own keys, once the program
+        // that builds them has run.
+        if (!(key in Page.keys) || (typeof Timings !== 'undefined' && Timings.keeps(event, key)))
             return;
-        if (Module['_web_key_pressed'](Page.focused(), Page.keys[key], event.shiftKey,
-                event.ctrlKey, event.altKey, event.metaKey)) {
+        var number = Page.keys[key];
+        var shift = event.shiftKey, ctrl = event.ctrlKey, alt = event.altKey, meta = event.metaKey;
+        if (Page.call(function () {
+            return Module['_web_key_pressed'](Page.focused(), number, shift, ctrl, alt, meta);
+        })) {
             event.preventDefault();
             event.stopPropagation();
         }
@@ -294,3 +264,9 @@ const Page = {
     // The form's clock. Its step is the logic's to observe (form/measurement.h).
     now: function () { return performance.now(); },
 };
+
+// emscripten's program reads what it is given from Module: once main() has returned, the C++ side
+// has attached, and what was kept is carried out.
+var Module = { preRun: [], postRun: [Page.attach] };
+Page.listen();
+Page.start();

@@ -8,3 +8,10 @@ window.brokenInvariant = function () {
     Module['_web_broken_invariant']();
     return Page.reply;
 };
+
+// With #held in the page's address the program waits until releaseProgram(): a test acts on the
+// form before the program has attached, as a quick finger does.
+if (location.hash === '#held') {
+    Module['preRun'].push(function () { addRunDependency('held'); });
+    window.releaseProgram = function () { removeRunDependency('held'); };
+}

@@ -3,165 +3,32 @@
 
 #include "web_form.h"
 
+#include "described.h"
 #include "design.h"
 #include "dom.h"
-#include "look.h"
-#include "screen_reader.h"
 #include "timings_view.h"
 #include "trial_division.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace web {
-namespace {
 
-    // CSS pixels as pixels at 96 dpi: the page at 100 % zoom is the size of the desktop window.
-    double pixels(int twips) { return form::pixels(twips); }
-
-    // Empty for the system's colours of the element.
-    std::string cssColour(form::Background background)
-    {
-        switch (background.kind) {
-        case form::Background::Kind::System:
-            return {};
-        case form::Background::Kind::None:
-            return "transparent";
-        case form::Background::Kind::Rgb:
-            break;
-        }
-        char colour[8];
-        std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(background.rgb));
-        return colour;
-    }
-
-    using form::isOption;
-
-    dom::Element elementOf(form::Name name)
-    {
-        switch (name) {
-        case form::Name::Text1:
-            return dom::Element::TextBox;
-        case form::Name::List1:
-        case form::Name::List2:
-            return dom::Element::List;
-        case form::Name::Frame1:
-        case form::Name::Frame2:
-            return dom::Element::Frame;
-        case form::Name::Option1:
-        case form::Name::Option2:
-            return dom::Element::Option;
-        case form::Name::Label1:
-            return dom::Element::Label;
-        case form::Name::Label2:
-            break;
-        }
-        return dom::Element::Time;
-    }
-
-    // The keys the page hands over, by their browser names; each crosses as its place here.
-    struct PageKey {
-        const char* name;
-        form::Key key;
-    };
-    // page.js names any key that types one character, Space aside, "Character".
-    constexpr PageKey pageKeys[] = {
-        { "Tab", form::Key::Tab },
-        { "ArrowUp", form::Key::Up },
-        { "ArrowDown", form::Key::Down },
-        { "ArrowLeft", form::Key::Left },
-        { "ArrowRight", form::Key::Right },
-        { "Home", form::Key::Home },
-        { "End", form::Key::End },
-        { "PageUp", form::Key::PageUp },
-        { "PageDown", form::Key::PageDown },
-        { " ", form::Key::Space },
-        { "F2", form::Key::F2 },
-        { "Character", form::Key::Character },
-    };
-
-    // The page's title is the window's caption. A browser collapses blanks in a title, so the
-    // caption's run of blanks becomes no-break spaces.
-    std::string pageTitle()
-    {
-        std::string title = form::windowTitle();
-        for (std::size_t at = title.find("  "); at != std::string::npos; at = title.find("  ")) {
-            std::size_t end = title.find_first_not_of(' ', at);
-            if (end == std::string::npos)
-                end = title.size();
-            std::string spaces;
-            for (std::size_t i = at; i < end; ++i)
-                spaces += "\u00a0";
-            title.replace(at, end - at, spaces);
-        }
-        return title;
-    }
-
-} // namespace
-
+// The page's elements are there already, written by the build from the same rows (markup.cpp);
+// the page's script has numbered them in this order.
 WebForm::WebForm()
 {
-    dom::setTitle(pageTitle());
-    dom::setForm({ pixels(form::window.clientWidth), pixels(form::window.clientHeight),
-        cssColour(form::window.background), form::window.fontName,
-        static_cast<double>(form::window.fontPoints) });
-    std::vector<dom::KeyName> keys;
-    for (std::size_t i = 0; i < std::size(pageKeys); ++i)
-        keys.push_back({ pageKeys[i].name, static_cast<int>(i) });
-    dom::setKeys(keys);
-    for (const form::ControlRow& row : form::design)
-        controls_.push_back({ &row, {}, -1, false });
-    for (const form::ControlRow& row : form::timeDesign)
-        controls_.push_back({ &row, {}, -1, false });
-
-    for (std::size_t k = 0; k < controls_.size(); ++k) {
-        const form::ControlRow& row = *controls_[k].row;
-        const form::ControlId id = form::idOf(row);
-        const form::Look look = form::look(row);
-        const form::Spoken spoken = form::spoken(id);
-        int parent = -1;
-        if (row.container == form::Container::Frame1)
-            parent = number({ form::Name::Frame1, 0 });
-        else if (row.container == form::Container::Frame2)
-            parent = number({ form::Name::Frame2, 0 });
-        std::string heading;
-        if (spoken.heading)
-            heading = form::designName(
-                *controls_[static_cast<std::size_t>(number(*spoken.heading))].row);
-        dom::ControlDescription described {
-            .id = form::designName(row),
-            .element = elementOf(row.name),
-            .parent = parent,
-            .left = pixels(row.left),
-            .top = pixels(row.top),
-            .width = pixels(row.width),
-            .height = pixels(row.height),
-            .background = cssColour(row.background),
-            .visible = row.visible,
-            .text = row.text ? row.text : "",
-            .blackText = look.text == form::Look::TextColour::Black,
-            .centreHorizontally = look.horizontal == form::Look::Align::Centre,
-            .centreVertically = look.vertical == form::Look::Align::Centre,
-            .radioGroup
-            = isOption(row.name) ? (row.name == form::Name::Option1 ? "Option1" : "Option2") : "",
-            .group = spoken.role == form::Role::Group,
-            // A label is read by its own text.
-            .name = spoken.role == form::Role::Label ? std::string() : spoken.name,
-            .description = spoken.description,
-            .heading = heading,
-            .chosen = row.chosen,
-        };
-        // Frames are containers only: their design text ("Frame1") is never shown.
-        if (row.name == form::Name::Frame1 || row.name == form::Name::Frame2)
-            described.text.clear();
-        dom::addControl(static_cast<int>(k), described);
-        for (const char* value : form::initialRows(row))
-            controls_[k].rows.emplace_back(value);
+    for (const form::ControlRow* row : pageRows())
+        controls_.push_back({ row, {}, -1, false });
+    for (Control& control : controls_) {
+        for (const char* value : form::initialRows(*control.row))
+            control.rows.emplace_back(value);
     }
     addTimings({ number({ form::Name::Label2, 0 }), number({ form::Name::Label2, 1 }) });
     showTimings(logic_.timings());
     logic_.Form_Load();
-    dom::focus(number(form::initialFocus()));
+    // The page's autofocus has placed it, unless the user has moved it since.
+    if (dom::focused() < 0)
+        dom::focus(number(form::initialFocus()));
     warmUp();
 }
 
@@ -372,7 +239,7 @@ void WebForm::setSelectedRow(form::ControlId id, std::int16_t row)
 
 std::string WebForm::caption(form::ControlId option) const
 {
-    if (!isOption(option.name))
+    if (!form::isOption(option.name))
         return {};
     return dom::text(number(option));
 }
@@ -403,7 +270,7 @@ std::string WebForm::shownText(form::ControlId control) const
 
 bool WebForm::isChosen(form::ControlId option) const
 {
-    return isOption(option.name) && dom::checked(number(option));
+    return form::isOption(option.name) && dom::checked(number(option));
 }
 
 bool WebForm::isShown(form::ControlId control) const { return dom::shown(number(control)); }

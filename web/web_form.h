@@ -4,13 +4,14 @@
 #pragma once
 
 // The window as a web page: the design's controls as HTML elements (radio buttons in two named
-// groups, two list boxes with role="listbox", a read-only textarea, labels), built by page.js
-// from the design table, the screen-reader texts and the look that form/ decides. A click on a
-// radio button or a row, or a key, reaches WebForm through the page's events (dom.h, carried out
-// in main.cpp); form::keyAction decides what a key does. A click runs the form's handler
-// (Option1_Click, Option2_Click, List1_Click), which asks for the lists, the text box and the
-// times through the Controls interface implemented here, and for every measurement so far, which
-// the page shows below the form (timings_view.h).
+// groups, two list boxes with role="listbox", a read-only textarea, labels), written into the
+// page by the build from the design table, the screen-reader texts and the look that form/
+// decides (described.h), and painted before this program runs. It attaches to them after the
+// first paint (page.js), observes its clock and warms the search up; a tap made before then is
+// kept and carried out once it has. A click on a radio button or a row, or a key, reaches WebForm
+// through the page's events (dom.h, carried out in main.cpp); form::keyAction decides what a key
+// does. A click runs the form's handler (Option1_Click, Option2_Click, List1_Click), which asks
+// for the lists, the text box and the times through the Controls interface implemented here.
 //
 // Within the update bracket around the measured work, a list's rows are only data here; at its
 // end, each list that changed is built in the page in one go, as the Windows window redraws its
@@ -31,7 +32,7 @@ namespace web {
 
 class WebForm final : public form::Controls, public form::Readback {
 public:
-    // Builds the page's controls from the design and runs Form_Load.
+    // Attaches to the page's controls and runs Form_Load.
     WebForm();
 
     // The page's events, with controls numbered as they were built.

@@ -153,12 +153,13 @@ class Browser:
     def open(self, url=None):
         from browser import PAGE_URL
         self.get(url or PAGE_URL)
-        # The form is built once its WebAssembly has started.
+        # The form shows at once; it answers from when its program has attached (no longer busy).
         for _ in range(400):
-            if self.run("return !!document.getElementById('Text1(0)')"):
+            if self.run("const form = document.getElementById('MainForm');"
+                        "return !!form && !form.hasAttribute('aria-busy')"):
                 return
             time.sleep(0.025)
-        raise AssertionError("the page built no form")
+        raise AssertionError("the page's program never attached to its form")
 
     def rect(self, element_id):
         return self.run(_RECT, element_id)

@@ -84,6 +84,10 @@ std::string allTexts()
     {                                                                                              \
 #name, quote(texts::spoken::name)                                                          \
     }
+#define CHART(name)                                                                                \
+    {                                                                                              \
+#name, quote(texts::chart::name)                                                           \
+    }
 #define SPOKENS(name)                                                                              \
     {                                                                                              \
 #name, list(texts::spoken::name, quote)                                                    \
@@ -97,9 +101,12 @@ std::string allTexts()
         SPOKENS(intervalDescriptions), SPOKENS(methodDescriptions), SPOKEN(storedTimeDescription),
         SPOKEN(computedTimeBefore), SPOKEN(computedTimeAfter), SPOKEN(meanOfRunsBefore),
         SPOKEN(meanOfRunsAfter), SPOKEN(announcedStored), SPOKEN(announcedComputed),
-        SPOKEN(announcedEnd) });
+        SPOKEN(announcedEnd), TEXT(measurementsTitle), TEXT(measurementsHint), TEXT(copyTable),
+        TEXT(tableCopied), CHART(intro), CHART(nothingYet), CHART(from), CHART(to), CHART(at),
+        CHART(none) });
 #undef TEXT
 #undef TEXTS
+#undef CHART
 #undef SPOKEN
 #undef SPOKENS
 }

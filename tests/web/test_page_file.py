@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The prime-intervals authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The page as a file, in no browser: its size, the licence of the font it carries, and that the
-same sources make the same bytes."""
+"""The page as a file, in no browser: the form's markup ahead of any script, its size, the licence
+of the font it carries, and that the same sources make the same bytes."""
 
 import os
 import re
@@ -11,6 +11,7 @@ import sys
 import tempfile
 import time
 import unittest
+from html.parser import HTMLParser
 
 sys.path.insert(0, os.path.dirname(__file__))
 import browser  # noqa: E402
@@ -23,6 +24,38 @@ class PageFileTest(unittest.TestCase):
     def setUpClass(cls):
         with open(browser.PAGE, encoding="utf-8") as f:
             cls.page = f.read()
+
+    def test_form_before_any_script(self):
+        """Every control of the design, with its texts, is in the markup ahead of the page's
+        script, so the browser paints the form before any script runs; the places are in the
+        style, since the Content-Security-Policy refuses style attributes."""
+        class Before(HTMLParser):
+            def __init__(self):
+                super().__init__()
+                self.ids, self.styled, self.texts, self.script = set(), [], [], False
+
+            def handle_starttag(self, tag, attrs):
+                attrs = dict(attrs)
+                self.script = self.script or tag == "script"
+                if not self.script:
+                    self.ids.add(attrs.get("id"))
+                    if "style" in attrs:
+                        self.styled.append(attrs.get("id", tag))
+
+            def handle_data(self, data):
+                if not self.script and data.strip():
+                    self.texts.append(data.strip())
+
+        before = Before()
+        before.feed(self.page)
+        self.assertTrue(before.script, "the page has its script")
+        self.assertEqual({r["id"] for r in browser.DESIGN} - before.ids, set())
+        self.assertEqual(before.styled, [])
+        texts = browser.TEXTS
+        for text in (texts["title"], texts["storedHeading"], *texts["intervalCaptions"],
+                     *texts["methodCaptions"], texts["taskStatement"].replace("\r\n", "\n").strip(),
+                     "prime-intervals.example.org\u00a0\u00a0" + texts["windowTitleEnd"]):
+            self.assertIn(text, before.texts)
 
     def test_size(self):
         size = len(self.page.encode())
@@ -56,9 +89,11 @@ class PageFileTest(unittest.TestCase):
                 subprocess.run([sys.executable, MAKE_PAGE, "font", font, licence, subset],
                                check=True)
                 web = os.path.join(browser.SOURCE, "web")
+                # The form's markup, as the build wrote it beside the script.
                 subprocess.run([sys.executable, MAKE_PAGE, "page",
                                 os.path.join(web, "page.html"), os.path.join(web, "page.css"),
-                                script,
+                                os.path.join(os.path.dirname(script), "form"),
+                                os.path.join(web, "page.js"), script,
                                 os.path.join(browser.SOURCE, "packaging", "icons",
                                              "prime-intervals.svg"),
                                 "0", out, subset], check=True)
