@@ -53,6 +53,13 @@ void TestMainForm::startState()
     const int storedRows[] = { 4, 21, 143, 1061 };
     for (int i = 0; i < 4; ++i)
         QCOMPARE(form->list2()[static_cast<std::size_t>(i)]->count(), storedRows[i]);
+    // Shown, which the window never does, a stored list lists its rows.
+    StoredList* stored = form->list2()[0];
+    stored->show();
+    QVERIFY(stored->model());
+    QCOMPARE(stored->model()->rowCount(), 4);
+    QCOMPARE(stored->model()->index(3, 0).data().toString(), u"7"_s);
+    stored->hide();
 }
 
 void TestMainForm::intervalClick_data()

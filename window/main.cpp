@@ -8,6 +8,21 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
+
+namespace {
+
+// The window's icon, read by Qt's own PNG reader. Told the format and no more, Qt would still load
+// every image plug-in installed and ask each whether it reads PNG, before the window is drawn.
+QIcon windowIcon()
+{
+    QImageReader reader(QStringLiteral(":/icons/32/prime-intervals.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -18,7 +33,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QString::fromUtf8(appinfo::id)); // matches the menu entry
     installQtTranslation(app);
     QApplication::setFont(MainForm::designFont());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/32/prime-intervals.png")));
+    QApplication::setWindowIcon(windowIcon());
     MainForm window;
     window.show();
     return app.exec();

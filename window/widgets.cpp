@@ -127,7 +127,23 @@ TextBox::TextBox(QWidget* parent)
 void TextBox::setText(const QString& text)
 {
     text_ = text;
-    QString shown = text;
+    textShown_ = false;
+    if (isVisible())
+        showText();
+}
+
+void TextBox::showEvent(QShowEvent* event)
+{
+    // Sent once the box has its placed size, before it is painted.
+    if (!textShown_)
+        showText();
+    QPlainTextEdit::showEvent(event);
+}
+
+void TextBox::showText()
+{
+    textShown_ = true;
+    QString shown = text_;
     shown.replace(u"\r\n"_s, u"\n"_s);
     // QPlainTextEdit reports the replacement to assistive technology itself, as the old text
     // removed and the new one inserted; an event of our own would have it announced twice.
@@ -175,9 +191,15 @@ StoredList::StoredList(std::span<const char* const> rows, QWidget* parent)
     : QListView(parent)
     , rows_(rows)
 {
-    setModel(new RowTable(rows, this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+}
+
+void StoredList::showEvent(QShowEvent* event)
+{
+    if (!model())
+        setModel(new RowTable(rows_, this));
+    QListView::showEvent(event);
 }
 
 int StoredList::count() const { return static_cast<int>(rows_.size()); }

@@ -82,6 +82,10 @@ protected:
 
 // A read-only, multi-line text box that keeps its text exactly as given (CR LF line ends
 // included) and shows each CR LF as a line break.
+//
+// A text given while the box is hidden goes into it when it is shown, at its placed size: laid
+// out at once, it would be laid out at Qt's default size and again at the placed one, a good part
+// of the window's start-up; the hidden quotation is never laid out.
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -90,8 +94,14 @@ public:
     QString text() const { return text_; }
     void setText(const QString& text);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void showText();
+
     QString text_;
+    bool textShown_ = true;
 };
 
 // A borderless frame that holds one group of option buttons. Screen readers meet it as a named
@@ -104,7 +114,9 @@ public:
 };
 
 // A hidden list box of rows typed in beforehand. Its model reads the rows straight from the
-// program's own table, so that holding 1061 rows costs no item object, and no copy, per row.
+// program's own table, so that holding 1061 rows costs no item object, and no copy, per row. The
+// view gets that model when it is first shown, which in this window it never is: connecting a
+// model to a view costs more at start-up than all the rows.
 class StoredList : public QListView {
     Q_OBJECT
 public:
@@ -113,6 +125,9 @@ public:
     int count() const;
     // The row as stored, empty past the last one.
     std::string rowText(int row) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     std::span<const char* const> rows_;
