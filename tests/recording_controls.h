@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -90,8 +89,6 @@ public:
     bool updating = false;
     int updates = 0;
     int listChangesOutsideUpdate = 0;
-    // Called for each row appended, as a test's clock would charge it.
-    std::function<void()> onAppendRow;
 
 private:
     static std::pair<int, int> key(form::Name name, int index)
@@ -124,8 +121,6 @@ private:
     void appendRow(form::ControlId id, const std::string& text) override
     {
         changingList(id);
-        if (onAppendRow)
-            onAppendRow();
         list(id).rows.push_back(text);
     }
     std::int16_t rowCount(form::ControlId id) const override

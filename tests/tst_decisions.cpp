@@ -2,17 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The logic's decisions, each tested once, against properties of the design rather than a copy
-// of it: where the keyboard goes, what a screen reader hears, how texts look, and what each
-// measured time covers. No window system.
+// of it: where the keyboard goes, what a screen reader hears and how texts look. No window
+// system.
 
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest.h>
 
-#include "clock.h"
 #include "form_texts.h"
 #include "keyboard.h"
 #include "look.h"
-#include "measured_time.h"
 #include "recording_controls.h"
 #include "screen_reader.h"
 
@@ -396,186 +394,4 @@ TEST_CASE("the text is readable on every background the design shows")
         CHECK(contrast(0x000000, *behind) >= 4.5);
     }
     CHECK(coloured >= 10); // the buttons, headings, frames and times
-}
-
-namespace {
-
-// A clock that moves only when the controls work: each kind of operation costs its own number
-// of ticks, so a measured time tells exactly which operations it covered.
-class TickClock final : public form::Clock {
-public:
-    std::int64_t now() override { return ticks; }
-    std::int64_t resolution() const override { return step; }
-    std::int64_t ticks = 0;
-    std::int64_t step = 1;
-};
-
-// One run of either side is a hundred ticks at least, which a clock of one tick resolves.
-constexpr std::int64_t storedCost = 100; // each operation on List1(0) or on a stored list
-constexpr std::int64_t clearComputedCost = 10'000; // emptying List1(1)
-constexpr std::int64_t appendComputedCost = 1'000'000; // a row appended to List1(1)
-constexpr std::int64_t summaryCost = 1'000'000'000; // reading a caption, replacing the text
-
-// Passes every operation on to a recording front end, and charges its cost to the clock.
-class TimedControls final : public form::Controls {
-public:
-    explicit TimedControls(TickClock& clock)
-        : clock_(clock)
-    {
-    }
-
-    RecordingControls recorded;
-
-private:
-    form::Controls& inner() { return recorded; }
-    const form::Controls& inner() const { return recorded; }
-    void charge(form::ControlId id, std::int64_t computed) const
-    {
-        clock_.ticks += id.name == Name::List1 && id.index == 1 ? computed : storedCost;
-    }
-
-    void clearList(form::ControlId id) override
-    {
-        charge(id, clearComputedCost);
-        inner().clearList(id);
-    }
-    void appendRow(form::ControlId id, const std::string& text) override
-    {
-        charge(id, appendComputedCost);
-        inner().appendRow(id, text);
-    }
-    std::int16_t rowCount(form::ControlId id) const override
-    {
-        charge(id, 0);
-        return inner().rowCount(id);
-    }
-    std::string rowText(form::ControlId id, std::int16_t row) const override
-    {
-        charge(id, 0);
-        return inner().rowText(id, row);
-    }
-    std::int16_t selectedRow(form::ControlId id) const override { return inner().selectedRow(id); }
-    void setSelectedRow(form::ControlId id, std::int16_t row) override
-    {
-        inner().setSelectedRow(id, row);
-    }
-    std::string caption(form::ControlId id) const override
-    {
-        clock_.ticks += summaryCost;
-        return inner().caption(id);
-    }
-    void setText(form::ControlId id, const std::string& text) override
-    {
-        clock_.ticks += summaryCost;
-        inner().setText(id, text);
-    }
-    void showTimes(const std::array<form::TimeText, 2>& times) override
-    {
-        clock_.ticks += summaryCost;
-        inner().showTimes(times);
-    }
-    void announce(const std::string& text) override
-    {
-        clock_.ticks += summaryCost;
-        inner().announce(text);
-    }
-    void beginUpdate() override { inner().beginUpdate(); }
-    void endUpdate() override { inner().endUpdate(); }
-
-    TickClock& clock_;
-};
-
-} // namespace
-
-TEST_CASE("the stored time covers the refill of the left list, the computed time all of the search")
-{
-    TickClock clock;
-    TimedControls controls(clock);
-    form::MainFormLogic logic(controls, clock);
-    logic.Form_Load();
-    for (std::int16_t interval = 0; interval < 4; ++interval) {
-        CAPTURE(interval);
-        logic.Option1_Click(interval);
-        const std::int64_t n = controls.recorded.list1(0).rows.size();
-        const form::Measured& measured = logic.measured();
-        // Emptying the left list, reading the stored list's count, then a read and an append
-        // per row: nothing else, the summary least of all.
-        CHECK(measured.storedNanoseconds == (2 + 2 * n) * storedCost);
-        // Emptying the right list and appending each prime found.
-        CHECK(measured.computedNanoseconds == clearComputedCost + n * appendComputedCost);
-        CHECK(measured.storedRuns == 1);
-        CHECK(measured.computedRuns == 1);
-        // What shows under each list is its own time.
-        const std::array<form::TimeText, 2>& shown = controls.recorded.shownTimes.back();
-        CHECK(shown[0].text
-            == measured::durationText(measured.storedNanoseconds, measured.storedDigits));
-        CHECK(shown[1].text
-            == measured::durationText(measured.computedNanoseconds, measured.computedDigits));
-    }
-}
-
-TEST_CASE("a clock too coarse for one run gets the work again, and shows only what it resolved")
-{
-    TickClock clock;
-    clock.step = 50'000; // far coarser than one run of the stored side, as a browser's clock
-    TimedControls controls(clock);
-    form::MainFormLogic logic(controls, clock);
-    logic.Form_Load();
-    logic.Option1_Click(0);
-    const form::Measured& measured = logic.measured();
-    // One run of each side is far below a step: the runs span a hundred steps at least.
-    CHECK(measured.storedRuns * measured.storedNanoseconds >= 100 * clock.step);
-    CHECK(measured.computedRuns * measured.computedNanoseconds >= 100 * clock.step);
-    CHECK(measured.storedRuns >= 10'000);
-    CHECK(measured.storedNanoseconds == 10 * storedCost); // the mean of identical runs is one run
-    CHECK(measured.computedNanoseconds == clearComputedCost + 4 * appendComputedCost);
-    // A hundred steps give two digits, not three.
-    CHECK(measured.storedDigits == 2);
-    CHECK(measured.computedDigits == 2);
-    CHECK(controls.recorded.shownTimes.back()[1].text == "4,0 мс");
-    // Repeated, the work still leaves one copy of each list.
-    CHECK(controls.recorded.list1(0).rows.size() == 4);
-    CHECK(controls.recorded.list1(1).rows.size() == 4);
-}
-
-TEST_CASE("a time shows the digits measured, no more, three at most; a count is grouped")
-{
-    CHECK(measured::durationText(4010, 2) == "4,0 мкс");
-    CHECK(measured::durationText(4010, 1) == "4 мкс");
-    CHECK(measured::durationText(999'600, 2) == "1,0 мс");
-    CHECK(measured::durationText(1'234'567, 3) == "1,23 мс");
-    CHECK(measured::durationText(850, 2) == "850 нс");
-    CHECK(measured::durationText(96, 1) == "100 нс");
-    CHECK(measured::durationText(7, 1) == "7 нс");
-
-    // Three digits where the clock resolves them, in the unit that keeps one to three before
-    // the comma.
-    struct Case {
-        const char* what;
-        std::int64_t nanoseconds;
-        const char* text;
-    };
-    const Case times[] = {
-        { "nothing measured", 0, "0 нс" },
-        { "last nanoseconds", 999, "999 нс" },
-        { "first microsecond", 1000, "1,00 мкс" },
-        { "two digits before the comma", 11'340, "11,3 мкс" },
-        { "half rounds up", 11'350, "11,4 мкс" },
-        { "three before the comma", 170'449, "170 мкс" },
-        { "rounds into the next unit", 999'600, "1,00 мс" },
-        { "just below the next unit", 999'400, "999 мкс" },
-        { "milliseconds", 1'284'999, "1,28 мс" },
-        { "slowest search", 81'649'000, "81,6 мс" },
-        { "seconds", 2'345'678'901, "2,35 с" },
-    };
-    for (const Case& c : times) {
-        CAPTURE(c.what);
-        CHECK(measured::durationText(c.nanoseconds) == c.text);
-    }
-
-    CHECK(measured::countText(0) == "0");
-    CHECK(measured::countText(4823) == "4823"); // four digits stay whole
-    CHECK(measured::countText(20'428) == "20\u00a0428");
-    CHECK(measured::countText(645'644) == "645\u00a0644");
-    CHECK(measured::countText(49'487'498) == "49\u00a0487\u00a0498");
 }

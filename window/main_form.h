@@ -51,7 +51,7 @@ public:
 
     std::int16_t intervalIndex() const { return logic_.intervalIndex(); }
     std::int16_t methodIndex() const { return logic_.methodIndex(); }
-    const form::Measured& measured() const { return logic_.measured(); }
+    const form::LastClick& lastClick() const { return logic_.lastClick(); }
 
     // What a test reads of the window: the logic's read operations on the controls, and what the
     // logic never reads (readback.cpp).

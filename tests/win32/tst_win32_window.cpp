@@ -105,7 +105,7 @@ TEST_CASE_FIXTURE(WindowFixture, "a method click counts for the next interval cl
     const HWND method0 = control(Name::Option2, 0);
     CHECK(checked(control(Name::Option2, 2)));
     click(control(Name::Option1, 2));
-    const std::int64_t bySquareRoot = window.logic().measured().remainderOperations;
+    const std::int64_t bySquareRoot = window.logic().lastClick().remainderOperations;
 
     click(method0);
     CHECK(checked(method0));
@@ -113,7 +113,7 @@ TEST_CASE_FIXTURE(WindowFixture, "a method click counts for the next interval cl
     CHECK(window.logic().methodIndex() == 0);
     click(control(Name::Option1, 2));
     CHECK(rows(control(Name::List1, 1)) == expectedRows(intervals[2]));
-    CHECK(window.logic().measured().remainderOperations > bySquareRoot);
+    CHECK(window.logic().lastClick().remainderOperations > bySquareRoot);
 }
 
 TEST_CASE_FIXTURE(WindowFixture, "a row chosen in one list is chosen in the other")
