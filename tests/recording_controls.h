@@ -186,6 +186,10 @@ private:
         return found != shown.end() && found->second;
     }
     std::optional<form::ControlId> focused() const override { return focus; }
+    form::ListView listView(form::ControlId id) const override
+    {
+        return { selectedRow(id), rowCount(id), 0, 0 };
+    }
 
     std::map<std::pair<int, int>, List> lists;
     std::map<std::pair<int, int>, std::string> texts;

@@ -43,6 +43,44 @@ using form::isOption;
 
 std::string nameOf(ControlId id) { return form::designName(designRow(id)); }
 
+// What keyAction reads of a window: the focus, the buttons shown chosen, the focused list.
+class Window final : public form::Readback {
+public:
+    Window(std::optional<ControlId> focus, form::Choices chosen, form::ListView list)
+        : focus_(focus)
+        , chosen_(chosen)
+        , list_(list)
+    {
+    }
+    std::string shownText(ControlId) const override { return {}; }
+    bool isChosen(ControlId option) const override
+    {
+        return isOption(option.name)
+            && option.index == (option.name == Name::Option1 ? chosen_.interval : chosen_.method);
+    }
+    bool isShown(ControlId) const override { return true; }
+    std::optional<ControlId> focused() const override { return focus_; }
+    form::ListView listView(ControlId) const override { return list_; }
+
+private:
+    std::optional<ControlId> focus_;
+    form::Choices chosen_;
+    form::ListView list_;
+};
+
+KeyAction press(std::optional<ControlId> focus, Key key, form::Modifiers modifiers,
+    form::Choices chosen, form::ListView list = {})
+{
+    return form::keyAction(Window(focus, chosen, list), key, modifiers);
+}
+
+// A list of `count` rows with `selected` selected, tall enough for `rows` rows of 16 pixels and
+// part of one more.
+form::ListView shows(int selected, int count, int rows)
+{
+    return { selected, count, rows * 16 + 7, 16 };
+}
+
 // Every state of the two groups: none or one button chosen in each.
 std::vector<form::Choices> everyChoice()
 {
@@ -100,22 +138,22 @@ TEST_CASE("Tab and Shift+Tab go round the stops and back, from anywhere")
         CAPTURE(chosen.interval);
         CAPTURE(chosen.method);
         for (std::size_t i = 0; i < count; ++i) {
-            const KeyAction forward = form::keyAction(stops[i], Key::Tab, {}, chosen);
-            const KeyAction back = form::keyAction(stops[i], Key::Tab, shift, chosen);
+            const KeyAction forward = press(stops[i], Key::Tab, {}, chosen);
+            const KeyAction back = press(stops[i], Key::Tab, shift, chosen);
             CHECK(forward.kind == KeyAction::Kind::Focus);
             CHECK(same(forward.target, stops[(i + 1) % count]));
             CHECK(back.kind == KeyAction::Kind::Focus);
             CHECK(same(back.target, stops[(i + count - 1) % count]));
         }
         // With nothing focused, Tab reaches the first stop and Shift+Tab the last.
-        CHECK(same(form::keyAction(std::nullopt, Key::Tab, {}, chosen).target, stops.front()));
-        CHECK(same(form::keyAction(std::nullopt, Key::Tab, shift, chosen).target, stops.back()));
+        CHECK(same(press(std::nullopt, Key::Tab, {}, chosen).target, stops.front()));
+        CHECK(same(press(std::nullopt, Key::Tab, shift, chosen).target, stops.back()));
     }
     // From a button that is not its group's stop (the focus came with Tab, nothing chosen yet,
     // then moved within the group), Tab leaves the group as from its stop.
     const form::Choices none;
-    const KeyAction fromThird = form::keyAction(ControlId { Name::Option1, 2 }, Key::Tab, {}, none);
-    const KeyAction fromStop = form::keyAction(ControlId { Name::Option1, 0 }, Key::Tab, {}, none);
+    const KeyAction fromThird = press(ControlId { Name::Option1, 2 }, Key::Tab, {}, none);
+    const KeyAction fromStop = press(ControlId { Name::Option1, 0 }, Key::Tab, {}, none);
     CHECK(same(fromThird.target, fromStop.target));
     CHECK(fromThird.target.name == Name::List1);
 }
@@ -132,12 +170,12 @@ TEST_CASE("arrows choose the next or previous button of their group, round the g
         for (std::size_t i = 0; i < count; ++i) {
             CAPTURE(nameOf(buttons[i]));
             for (const Key key : { Key::Down, Key::Right }) {
-                const KeyAction next = form::keyAction(buttons[i], key, {}, {});
+                const KeyAction next = press(buttons[i], key, {}, {});
                 CHECK(next.kind == KeyAction::Kind::Choose);
                 CHECK(same(next.target, buttons[(i + 1) % count]));
             }
             for (const Key key : { Key::Up, Key::Left }) {
-                const KeyAction previous = form::keyAction(buttons[i], key, {}, {});
+                const KeyAction previous = press(buttons[i], key, {}, {});
                 CHECK(previous.kind == KeyAction::Kind::Choose);
                 CHECK(same(previous.target, buttons[(i + count - 1) % count]));
             }
@@ -145,11 +183,9 @@ TEST_CASE("arrows choose the next or previous button of their group, round the g
     }
     // The text box keeps its arrows for its caret; Home, End and the page keys are no button's.
     for (const Key key : { Key::Down, Key::Left, Key::Home, Key::PageDown, Key::Space })
-        CHECK(form::keyAction(ControlId { Name::Text1, 0 }, key, {}, {}).kind
-            == KeyAction::Kind::None);
+        CHECK(press(ControlId { Name::Text1, 0 }, key, {}, {}).kind == KeyAction::Kind::None);
     for (const Key key : { Key::Home, Key::End, Key::PageUp, Key::PageDown, Key::Other })
-        CHECK(form::keyAction(ControlId { Name::Option1, 0 }, key, {}, {}).kind
-            == KeyAction::Kind::None);
+        CHECK(press(ControlId { Name::Option1, 0 }, key, {}, {}).kind == KeyAction::Kind::None);
 }
 
 TEST_CASE("Space clicks the focused button, also the chosen one")
@@ -158,12 +194,11 @@ TEST_CASE("Space clicks the focused button, also the chosen one")
         { ControlId { Name::Option1, 2 }, ControlId { Name::Option2, 0 } }) {
         CAPTURE(nameOf(button));
         for (const form::Choices chosen : { form::Choices {}, form::Choices { 2, 0 } }) {
-            const KeyAction space = form::keyAction(button, Key::Space, {}, chosen);
+            const KeyAction space = press(button, Key::Space, {}, chosen);
             CHECK(space.kind == KeyAction::Kind::Choose);
             CHECK(same(space.target, button));
             // Typing on a button is not the window's: it chooses nothing.
-            CHECK(
-                form::keyAction(button, Key::Character, {}, chosen).kind == KeyAction::Kind::None);
+            CHECK(press(button, Key::Character, {}, chosen).kind == KeyAction::Kind::None);
         }
     }
 }
@@ -179,32 +214,33 @@ TEST_CASE("a list's keys move its selection a row, a page or to an end, and stop
     };
     // Three rows show at once, so a page moves two and the row selected before stays in view.
     const Case cases[] = {
-        { "Down", Key::Down, { 4, 21, 3 }, 5 },
-        { "Up", Key::Up, { 4, 21, 3 }, 3 },
-        { "Page Down", Key::PageDown, { 4, 21, 3 }, 6 },
-        { "Page Up", Key::PageUp, { 4, 21, 3 }, 2 },
-        { "Home", Key::Home, { 4, 21, 3 }, 0 },
-        { "End", Key::End, { 4, 21, 3 }, 20 },
-        { "Page Down near the end", Key::PageDown, { 19, 21, 3 }, 20 },
-        { "Page Up near the start", Key::PageUp, { 1, 21, 3 }, 0 },
-        { "Page Down, one row shows", Key::PageDown, { 4, 21, 1 }, 5 },
-        { "Down on the last row", Key::Down, { 20, 21, 3 }, -1 },
-        { "Up on the first row", Key::Up, { 0, 21, 3 }, -1 },
-        { "Home on the first row", Key::Home, { 0, 21, 3 }, -1 },
-        { "Down, none selected", Key::Down, { -1, 21, 3 }, 0 },
-        { "Up, none selected", Key::Up, { -1, 21, 3 }, 0 },
-        { "Page Down, none selected", Key::PageDown, { -1, 21, 3 }, 0 },
-        { "End, none selected", Key::End, { -1, 21, 3 }, 20 },
-        { "Down in an empty list", Key::Down, { -1, 0, 3 }, -1 },
-        { "End in an empty list", Key::End, { -1, 0, 3 }, -1 },
-        { "Left", Key::Left, { 4, 21, 3 }, -1 },
-        { "Right", Key::Right, { 4, 21, 3 }, -1 },
-        { "Space", Key::Space, { 4, 21, 3 }, -1 },
-        { "typing", Key::Character, { 4, 21, 3 }, -1 },
+        { "Down", Key::Down, shows(4, 21, 3), 5 },
+        { "Up", Key::Up, shows(4, 21, 3), 3 },
+        { "Page Down", Key::PageDown, shows(4, 21, 3), 6 },
+        { "Page Up", Key::PageUp, shows(4, 21, 3), 2 },
+        { "Home", Key::Home, shows(4, 21, 3), 0 },
+        { "End", Key::End, shows(4, 21, 3), 20 },
+        { "Page Down near the end", Key::PageDown, shows(19, 21, 3), 20 },
+        { "Page Up near the start", Key::PageUp, shows(1, 21, 3), 0 },
+        { "Page Down, one row shows", Key::PageDown, shows(4, 21, 1), 5 },
+        { "Page Down, eight rows show", Key::PageDown, shows(4, 21, 8), 11 },
+        { "Down on the last row", Key::Down, shows(20, 21, 3), -1 },
+        { "Up on the first row", Key::Up, shows(0, 21, 3), -1 },
+        { "Home on the first row", Key::Home, shows(0, 21, 3), -1 },
+        { "Down, none selected", Key::Down, shows(-1, 21, 3), 0 },
+        { "Up, none selected", Key::Up, shows(-1, 21, 3), 0 },
+        { "Page Down, none selected", Key::PageDown, shows(-1, 21, 3), 0 },
+        { "End, none selected", Key::End, shows(-1, 21, 3), 20 },
+        { "Down in an empty list", Key::Down, shows(-1, 0, 3), -1 },
+        { "End in an empty list", Key::End, shows(-1, 0, 3), -1 },
+        { "Left", Key::Left, shows(4, 21, 3), -1 },
+        { "Right", Key::Right, shows(4, 21, 3), -1 },
+        { "Space", Key::Space, shows(4, 21, 3), -1 },
+        { "typing", Key::Character, shows(4, 21, 3), -1 },
     };
     for (const Case& c : cases) {
         CAPTURE(c.what);
-        const KeyAction action = form::keyAction(list, c.key, {}, {}, c.shown);
+        const KeyAction action = press(list, c.key, {}, {}, c.shown);
         if (c.row < 0) {
             CHECK(action.kind == KeyAction::Kind::Swallow);
             continue;
@@ -213,13 +249,50 @@ TEST_CASE("a list's keys move its selection a row, a page or to an end, and stop
         CHECK(same(action.target, list));
         CHECK(action.row == c.row);
     }
+    // A page is a row at least: where less than a row shows, and before any row is laid out.
+    CHECK(form::rowsPerPage({ 4, 21, 9, 16 }) == 1);
+    CHECK(form::rowsPerPage({ 4, 21, 100, 0 }) == 1);
+}
+
+TEST_CASE("a key types when it types one printable character; Enter, Backspace, Escape do not")
+{
+    struct Case {
+        const char* what;
+        const char* text;
+        Key key;
+    };
+    const Case cases[] = {
+        { "a letter", "a", Key::Character },
+        { "a Cyrillic letter", "я", Key::Character },
+        { "a sign of three bytes", "€", Key::Character },
+        { "a sign of four bytes", "😀", Key::Character },
+        { "a blank", " ", Key::Space },
+        { "Enter", "\r", Key::Other },
+        { "Backspace", "\b", Key::Other },
+        { "Escape", "\x1b", Key::Other },
+        { "Tab", "\t", Key::Other },
+        { "Ctrl+A", "\x01", Key::Other },
+        { "Delete", "\x7f", Key::Other },
+        { "a C1 control", "\u0085", Key::Other },
+        { "nothing", "", Key::Other },
+        { "two letters", "ab", Key::Other },
+        { "a browser's name for Enter", "Enter", Key::Other },
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.what);
+        CHECK(form::typedKey(c.text) == c.key);
+    }
+    // So Enter in a list is no typing the list swallows: it is the window's own, as in a text box.
+    for (const char* key : { "\r", "Enter" })
+        CHECK(press(ControlId { Name::List1, 0 }, form::typedKey(key), {}, {}, shows(4, 21, 3)).kind
+            == KeyAction::Kind::None);
 }
 
 TEST_CASE("Ctrl, Alt and the logo key leave every key of the window doing nothing; Shift does not")
 {
     const ControlId option { Name::Option2, 1 };
     const ControlId list { Name::List1, 1 };
-    const form::ListView shown { 4, 21, 3 };
+    const form::ListView shown = shows(4, 21, 3);
     for (int held = 1; held < 8; ++held) {
         form::Modifiers modifiers;
         modifiers.control = held & 1;
@@ -227,22 +300,19 @@ TEST_CASE("Ctrl, Alt and the logo key leave every key of the window doing nothin
         modifiers.meta = held & 4;
         CAPTURE(held);
         for (const ControlId focused : { option, list, ControlId { Name::Text1, 0 } })
-            CHECK(
-                form::keyAction(focused, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
-        CHECK(form::keyAction(std::nullopt, Key::Tab, modifiers, {}).kind
-            == KeyAction::Kind::Swallow);
-        CHECK(form::keyAction(option, Key::Down, modifiers, {}).kind == KeyAction::Kind::Swallow);
-        CHECK(form::keyAction(option, Key::Space, modifiers, {}).kind == KeyAction::Kind::Swallow);
+            CHECK(press(focused, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        CHECK(press(std::nullopt, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        CHECK(press(option, Key::Down, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        CHECK(press(option, Key::Space, modifiers, {}).kind == KeyAction::Kind::Swallow);
         for (const Key key :
             { Key::Down, Key::Up, Key::Home, Key::End, Key::PageUp, Key::PageDown })
-            CHECK(
-                form::keyAction(list, key, modifiers, {}, shown).kind == KeyAction::Kind::Swallow);
+            CHECK(press(list, key, modifiers, {}, shown).kind == KeyAction::Kind::Swallow);
     }
     form::Modifiers shift;
     shift.shift = true;
-    CHECK(form::keyAction(option, Key::Down, shift, {}).kind == KeyAction::Kind::Choose);
-    CHECK(form::keyAction(option, Key::Space, shift, {}).kind == KeyAction::Kind::Choose);
-    CHECK(form::keyAction(list, Key::Down, shift, {}, shown).kind == KeyAction::Kind::Select);
+    CHECK(press(option, Key::Down, shift, {}).kind == KeyAction::Kind::Choose);
+    CHECK(press(option, Key::Space, shift, {}).kind == KeyAction::Kind::Choose);
+    CHECK(press(list, Key::Down, shift, {}, shown).kind == KeyAction::Kind::Select);
 }
 
 TEST_CASE("a screen reader names each list and group by the heading right above it")

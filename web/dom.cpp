@@ -12,7 +12,6 @@
 // Every function only hands its arguments to the page's script (page.js, the object Page).
 EM_JS(void, js_set_title, (const char* p, int n), { Page.setTitle(Page.str(p, n)); });
 EM_JS(void, js_set_form, (const char* p, int n), { Page.setForm(Page.json(p, n)); });
-EM_JS(void, js_set_keys, (const char* p, int n), { Page.setKeys(Page.json(p, n)); });
 EM_JS(void, js_add_control, (int k, const char* p, int n), { Page.addControl(k, Page.json(p, n)); });
 EM_JS(void, js_set_text, (int k, const char* p, int n), { Page.setText(k, Page.str(p, n)); });
 EM_JS(int, js_text, (int k, char* buffer, int size), {
@@ -22,7 +21,9 @@ EM_JS(void, js_set_rows, (int k, const char* p, int n, int selected), {
     Page.setRows(k, Page.str(p, n), selected);
 });
 EM_JS(void, js_select, (int k, int row), { Page.select(k, row); });
-EM_JS(int, js_rows_per_page, (int k), { return Page.rowsPerPage(k); });
+EM_JS(int, js_list_height, (int k), { return Page.listHeight(k); });
+EM_JS(int, js_row_height, (int k), { return Page.rowHeight(k); });
+EM_JS(int, js_pressed_key, (char* buffer, int size), { return Page.put(Page.pressed, buffer, size); });
 EM_JS(void, js_show_time, (int k, const char* p, int n, const char* d, int dn), {
     Page.showTime(k, Page.str(p, n), Page.str(d, dn));
 });
@@ -39,6 +40,19 @@ EM_JS(double, js_now, (), { return Page.now(); });
 namespace dom {
 namespace {
     int size(std::string_view s) { return static_cast<int>(s.size()); }
+
+    // A text from the page: `put` writes it into a buffer of `size` bytes if it fits, and returns
+    // its length either way.
+    template <typename Put> std::string received(Put put)
+    {
+        std::vector<char> buffer(256);
+        for (;;) {
+            const int needed = put(buffer.data(), static_cast<int>(buffer.size()));
+            if (needed < static_cast<int>(buffer.size()))
+                return std::string(buffer.data(), static_cast<std::size_t>(needed));
+            buffer.resize(static_cast<std::size_t>(needed) + 1);
+        }
+    }
 
     // One JSON object, written field by field.
     class Object {
@@ -130,15 +144,6 @@ void setForm(const FormDescription& form)
     js_set_form(json.data(), size(json));
 }
 
-void setKeys(std::span<const KeyName> keys)
-{
-    Object names;
-    for (const KeyName& key : keys)
-        names.add(key.name, key.key);
-    const std::string json = names.text();
-    js_set_keys(json.data(), size(json));
-}
-
 void addControl(int control, const ControlDescription& c)
 {
     const std::string json = Object()
@@ -169,13 +174,7 @@ void setText(int control, std::string_view text) { js_set_text(control, text.dat
 
 std::string text(int control)
 {
-    std::vector<char> buffer(256);
-    for (;;) {
-        const int needed = js_text(control, buffer.data(), static_cast<int>(buffer.size()));
-        if (needed < static_cast<int>(buffer.size()))
-            return std::string(buffer.data(), static_cast<std::size_t>(needed));
-        buffer.resize(static_cast<std::size_t>(needed) + 1);
-    }
+    return received([control](char* buffer, int size) { return js_text(control, buffer, size); });
 }
 
 void setRows(int control, std::string_view rows, int selected)
@@ -184,7 +183,9 @@ void setRows(int control, std::string_view rows, int selected)
 }
 
 void select(int control, int row) { js_select(control, row); }
-int rowsPerPage(int control) { return js_rows_per_page(control); }
+int listHeight(int control) { return js_list_height(control); }
+int rowHeight(int control) { return js_row_height(control); }
+std::string pressedKey() { return received(js_pressed_key); }
 
 void showTime(int control, std::string_view text, std::string_view description)
 {

@@ -8,7 +8,6 @@
 // page.js calls (main.cpp carries them out). Controls are numbered in the order they were added;
 // kinds of element and keys cross by name, descriptions as one object per control, texts as UTF-8.
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -43,16 +42,8 @@ struct FormDescription {
     double points;
 };
 
-// A key the page hands over: the name a browser gives it (KeyboardEvent.key) and the number it
-// crosses as.
-struct KeyName {
-    const char* name;
-    int key;
-};
-
 void setTitle(std::string_view title);
 void setForm(const FormDescription& form);
-void setKeys(std::span<const KeyName> keys);
 void addControl(int control, const ControlDescription& described);
 void setText(int control, std::string_view text);
 // What a control shows: a text box's text, a label's or an option button's caption.
@@ -60,7 +51,12 @@ std::string text(int control);
 // Rows separated by '\n', built into the list in one go.
 void setRows(int control, std::string_view rows, int selected);
 void select(int control, int row);
-int rowsPerPage(int control);
+// The heights of a list's area for rows and of one row (0 while it has none), in CSS pixels.
+int listHeight(int control);
+int rowHeight(int control);
+// The key being pressed, as the browser names it (KeyboardEvent.key): "Tab", "ArrowUp", or the
+// text it types.
+std::string pressedKey();
 void showTime(int control, std::string_view text, std::string_view description);
 void announce(std::string_view text);
 void focus(int control);
@@ -80,7 +76,7 @@ double now();
 extern "C" {
 void web_option_clicked(int control);
 void web_row_chosen(int control, int row);
-// `key`: one of the numbers given by dom::setKeys. Returns 1 where the page must not give the key
-// its own meaning.
-int web_key_pressed(int control, int key, int shift, int ctrl, int alt, int meta);
+// A key pressed, dom::pressedKey, with the modifiers held. Returns 1 where the page must not give
+// the key its own meaning.
+int web_key_pressed(int shift, int ctrl, int alt, int meta);
 }

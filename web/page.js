@@ -15,7 +15,7 @@ const Page = {
     texts: [], // per control: the element that shows its text
     descriptions: [], // per control: the hidden element its description is read from
     selected: [], // per list: the selected row, -1 for none
-    keys: {}, // KeyboardEvent.key to the number the C++ side knows it by (dom::setKeys)
+    pressed: '', // the key being pressed, as the C++ side reads it (dom::pressedKey)
     decoder: new TextDecoder(),
     encoder: new TextEncoder(),
 
@@ -54,7 +54,6 @@ const Page = {
         });
     },
 
-    setKeys: function (keys) { Page.keys = keys; },
 
     // `c`: one control, as dom::ControlDescription describes it.
     addControl: function (k, c) {
@@ -220,10 +219,11 @@ const Page = {
     },
 
     // How many rows a list shows whole at once.
-    rowsPerPage: function (k) {
+    // The height of a list's area for rows and of its first row (0 for none), in CSS pixels.
+    listHeight: function (k) { return Page.boxes[k].clientHeight; },
+    rowHeight: function (k) {
         var box = Page.boxes[k];
-        var rowHeight = box.children.length ? box.children[0].offsetHeight : 0;
-        return rowHeight > 0 ? Math.max(1, Math.floor(box.clientHeight / rowHeight)) : 1;
+        return box.children.length ? box.children[0].offsetHeight : 0;
     },
 
     // A click on a row goes to the front end, which selects it and runs List1_Click. The list's
@@ -266,24 +266,23 @@ const Page = {
             ? Number(focused.dataset.control) : -1;
     },
 
-    // A key's name: a key that types one character (Space aside) is a "Character"; WebKitGTK
-    // names Shift+Tab by its code alone (GTK's ISO_Left_Tab has none).
+    // A key's name, KeyboardEvent.key, or what it types; WebKitGTK names Shift+Tab by its code
+    // alone (GTK's ISO_Left_Tab has none).
     keyName: function (event) {
         if (event.key === 'Unidentified' && event.code === 'Tab')
             return 'Tab';
-        return event.key !== ' ' && [...event.key].length === 1 ? 'Character' : event.key;
+        return event.key;
     },
 
-    // Every key the C++ side knows goes there first (form::keyAction decides). A key it takes
-    // keeps none of the browser's meanings, on its release neither: a radio button would click
-    // itself as Space comes up.
+    // Every key goes to the C++ side first (form::keyAction decides). A key it takes keeps none
+    // of the browser's meanings, on its release neither: a radio button would click itself as
+    // Space comes up.
     taken: null,
     keydown: function (event) {
         var key = Page.keyName(event);
-        if (!(key in Page.keys))
-            return;
-        if (Module['_web_key_pressed'](Page.focused(), Page.keys[key], event.shiftKey,
-                event.ctrlKey, event.altKey, event.metaKey)) {
+        Page.pressed = key;
+        if (Module['_web_key_pressed'](event.shiftKey, event.ctrlKey, event.altKey,
+                event.metaKey)) {
             event.preventDefault();
             event.stopPropagation();
             Page.taken = key;

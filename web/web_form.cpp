@@ -58,12 +58,11 @@ namespace {
         return dom::Element::Time;
     }
 
-    // The keys the page hands over, by their browser names; each crosses as its place here.
+    // The keys the window knows, by their browser names; any other is what it types.
     struct PageKey {
         const char* name;
         form::Key key;
     };
-    // page.js names any key that types one character, Space aside, "Character".
     constexpr PageKey pageKeys[] = {
         { "Tab", form::Key::Tab },
         { "ArrowUp", form::Key::Up },
@@ -74,9 +73,16 @@ namespace {
         { "End", form::Key::End },
         { "PageUp", form::Key::PageUp },
         { "PageDown", form::Key::PageDown },
-        { " ", form::Key::Space },
-        { "Character", form::Key::Character },
     };
+
+    form::Key keyNamed(const std::string& name)
+    {
+        for (const PageKey& known : pageKeys) {
+            if (name == known.name)
+                return known.key;
+        }
+        return form::typedKey(name);
+    }
 
     // The page's title is the window's caption. A browser collapses blanks in a title, so the
     // caption's run of blanks becomes no-break spaces.
@@ -103,10 +109,6 @@ WebForm::WebForm()
     dom::setForm({ pixels(form::window.clientWidth), pixels(form::window.clientHeight),
         cssColour(form::window.background), form::window.fontName,
         static_cast<double>(form::window.fontPoints) });
-    std::vector<dom::KeyName> keys;
-    for (std::size_t i = 0; i < std::size(pageKeys); ++i)
-        keys.push_back({ pageKeys[i].name, static_cast<int>(i) });
-    dom::setKeys(keys);
     for (const form::ControlRow& row : form::design)
         controls_.push_back({ &row, {}, -1, false });
     for (const form::ControlRow& row : form::timeDesign)
@@ -197,15 +199,6 @@ const WebForm::Control& WebForm::list(form::ControlId id) const
     return controls_[static_cast<std::size_t>(number(id))];
 }
 
-int WebForm::chosenIn(form::Name group) const
-{
-    for (std::size_t k = 0; k < controls_.size(); ++k) {
-        if (controls_[k].row->name == group && dom::checked(static_cast<int>(k)))
-            return controls_[k].row->index;
-    }
-    return -1;
-}
-
 void WebForm::optionClicked(int control)
 {
     if (control < 0 || control >= static_cast<int>(controls_.size()))
@@ -243,20 +236,9 @@ std::optional<form::ControlId> WebForm::idOf(int control) const
     return form::idOf(row);
 }
 
-bool WebForm::keyPressed(int control, int key, form::Modifiers modifiers)
+bool WebForm::keyPressed(form::Modifiers modifiers)
 {
-    if (key < 0 || key >= static_cast<int>(std::size(pageKeys)))
-        return false;
-    const std::optional<form::ControlId> focused = idOf(control);
-    form::ListView shown;
-    if (focused && focused->name == form::Name::List1) {
-        const Control& focusedList = list(*focused);
-        shown = { focusedList.selected, static_cast<int>(focusedList.rows.size()),
-            dom::rowsPerPage(control) };
-    }
-    const form::Choices chosen { chosenIn(form::Name::Option1), chosenIn(form::Name::Option2) };
-    const form::KeyAction action = form::keyAction(
-        focused, pageKeys[static_cast<std::size_t>(key)].key, modifiers, chosen, shown);
+    const form::KeyAction action = form::keyAction(*this, keyNamed(dom::pressedKey()), modifiers);
     switch (action.kind) {
     case form::KeyAction::Kind::None:
         return false;
@@ -396,6 +378,14 @@ bool WebForm::isChosen(form::ControlId option) const
 bool WebForm::isShown(form::ControlId control) const { return dom::shown(number(control)); }
 
 std::optional<form::ControlId> WebForm::focused() const { return idOf(dom::focused()); }
+
+form::ListView WebForm::listView(form::ControlId id) const
+{
+    const Control& shown = list(id);
+    const int control = number(id);
+    return { shown.selected, static_cast<int>(shown.rows.size()), dom::listHeight(control),
+        dom::rowHeight(control) };
+}
 
 std::string WebForm::brokenInvariant() const { return form::brokenInvariant(*this, *this, logic_); }
 

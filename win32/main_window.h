@@ -72,6 +72,7 @@ public:
     bool isChosen(form::ControlId option) const override;
     bool isShown(form::ControlId control) const override;
     std::optional<form::ControlId> focused() const override;
+    form::ListView listView(form::ControlId list) const override;
 
 private:
     struct Child {
@@ -93,8 +94,6 @@ private:
     LRESULT colours(HDC dc, HWND control);
     void command(HWND control, WORD code);
 
-    std::optional<form::ControlId> controlOf(HWND hwnd) const;
-    form::Choices choices() const;
     void focusWithoutChoosing(HWND control);
 
     HINSTANCE instance_;

@@ -41,4 +41,19 @@ std::optional<form::ControlId> MainWindow::focused() const
     return form::idOf(*child->row);
 }
 
+form::ListView MainWindow::listView(form::ControlId list) const
+{
+    const HWND hwnd = control(list.name, list.index);
+    if (!hwnd)
+        return {};
+    RECT client {};
+    GetClientRect(hwnd, &client);
+    const LRESULT selected = SendMessageW(hwnd, LB_GETCURSEL, 0, 0);
+    const LRESULT rowHeight = SendMessageW(hwnd, LB_GETITEMHEIGHT, 0, 0);
+    return { selected == LB_ERR ? -1 : static_cast<int>(selected),
+        static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0)),
+        static_cast<int>(client.bottom - client.top),
+        rowHeight == LB_ERR ? 0 : static_cast<int>(rowHeight) };
+}
+
 } // namespace win32

@@ -81,7 +81,6 @@ protected:
 private:
     void createControls();
     void connectControls();
-    form::Choices choices() const;
 
     // form::Controls
     void clearList(form::ControlId list) override;
@@ -105,6 +104,7 @@ private:
     bool isChosen(form::ControlId option) const override;
     bool isShown(form::ControlId control) const override;
     std::optional<form::ControlId> focused() const override;
+    form::ListView listView(form::ControlId list) const override;
 
     // The controls, in the design's arrays and indices; owned by the window.
     std::array<TextBox*, 2> Text1 {};

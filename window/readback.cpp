@@ -45,3 +45,12 @@ std::optional<form::ControlId> MainForm::focused() const
     const QWidget* focus = QApplication::focusWidget();
     return focus ? controlOf(focus) : std::nullopt;
 }
+
+form::ListView MainForm::listView(form::ControlId list) const
+{
+    const ListBox* box = listBox(list);
+    if (!box)
+        return {};
+    return { box->selectedRow(), box->count(), box->viewport()->height(),
+        box->count() > 0 ? box->sizeHintForRow(0) : 0 };
+}
