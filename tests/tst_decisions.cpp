@@ -44,34 +44,30 @@ using form::isOption;
 std::string nameOf(ControlId id) { return form::designName(designRow(id)); }
 
 // What keyAction reads of a window: the focus, the buttons shown chosen, the focused list.
-class Window final : public form::Readback {
-public:
-    Window(std::optional<ControlId> focus, form::Choices chosen, form::ListView list)
-        : focus_(focus)
-        , chosen_(chosen)
-        , list_(list)
-    {
-    }
+struct Window final : form::Readback {
+    std::optional<ControlId> focus;
+    form::Choices chosen;
+    form::ListView list;
+
     std::string shownText(ControlId) const override { return {}; }
     bool isChosen(ControlId option) const override
     {
         return isOption(option.name)
-            && option.index == (option.name == Name::Option1 ? chosen_.interval : chosen_.method);
+            && option.index == (option.name == Name::Option1 ? chosen.interval : chosen.method);
     }
     bool isShown(ControlId) const override { return true; }
-    std::optional<ControlId> focused() const override { return focus_; }
-    form::ListView listView(ControlId) const override { return list_; }
-
-private:
-    std::optional<ControlId> focus_;
-    form::Choices chosen_;
-    form::ListView list_;
+    std::optional<ControlId> focused() const override { return focus; }
+    form::ListView listView(ControlId) const override { return list; }
 };
 
 KeyAction press(std::optional<ControlId> focus, Key key, form::Modifiers modifiers,
     form::Choices chosen, form::ListView list = {})
 {
-    return form::keyAction(Window(focus, chosen, list), key, modifiers);
+    Window window;
+    window.focus = focus;
+    window.chosen = chosen;
+    window.list = list;
+    return form::keyAction(window, key, modifiers);
 }
 
 // A list of `count` rows with `selected` selected, tall enough for `rows` rows of 16 pixels and
@@ -264,13 +260,11 @@ TEST_CASE("a key types when it types one printable character; Enter, Backspace, 
     const Case cases[] = {
         { "a letter", "a", Key::Character },
         { "a Cyrillic letter", "я", Key::Character },
-        { "a sign of three bytes", "€", Key::Character },
         { "a sign of four bytes", "😀", Key::Character },
         { "a blank", " ", Key::Space },
         { "Enter", "\r", Key::Other },
         { "Backspace", "\b", Key::Other },
         { "Escape", "\x1b", Key::Other },
-        { "Tab", "\t", Key::Other },
         { "Ctrl+A", "\x01", Key::Other },
         { "Delete", "\x7f", Key::Other },
         { "a C1 control", "\u0085", Key::Other },
@@ -283,9 +277,8 @@ TEST_CASE("a key types when it types one printable character; Enter, Backspace, 
         CHECK(form::typedKey(c.text) == c.key);
     }
     // So Enter in a list is no typing the list swallows: it is the window's own, as in a text box.
-    for (const char* key : { "\r", "Enter" })
-        CHECK(press(ControlId { Name::List1, 0 }, form::typedKey(key), {}, {}, shows(4, 21, 3)).kind
-            == KeyAction::Kind::None);
+    CHECK(press(ControlId { Name::List1, 0 }, form::typedKey("\r"), {}, {}, shows(4, 21, 3)).kind
+        == KeyAction::Kind::None);
 }
 
 TEST_CASE("Ctrl, Alt and the logo key leave every key of the window doing nothing; Shift does not")
