@@ -67,7 +67,7 @@ public:
     void beginUpdate() override;
     void endUpdate() override;
 
-    // form::Readback, for tests: what the controls show (readback.cpp).
+    // form::Readback, for the keyboard and for tests: what the controls show (readback.cpp).
     std::string shownText(form::ControlId control) const override;
     bool isChosen(form::ControlId option) const override;
     bool isShown(form::ControlId control) const override;

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What a test reads of the window besides what the logic reads: read from the widgets as they
-// show, never from what the logic last wrote.
+// What the window shows beyond what the handlers ask for, for the keyboard's decisions and for
+// tests: read from the widgets as they show, never from what the logic last wrote.
 
 #include "main_form.h"
 
