@@ -68,27 +68,25 @@ void baseline(benchmark::State& state)
 
 // The two sides as the window itself measures them for the times it shows: each iteration is a
 // real interval click, and its time is the window's own figure for that side.
-void clickAndRead(benchmark::State& state, std::int16_t method, std::int64_t form::Measured::*side)
+void clickAndRead(benchmark::State& state, std::int16_t method, form::Timing form::LastClick::*side)
 {
     shownForm->option2().at(static_cast<std::size_t>(method))->click();
     QAbstractButton* option = shownForm->option1().at(static_cast<std::size_t>(intervalOf(state)));
     for (auto _ : state) {
         option->click();
-        state.SetIterationTime(static_cast<double>(shownForm->measured().*side) * 1e-9);
+        state.SetIterationTime(
+            static_cast<double>((shownForm->lastClick().*side).nanoseconds) * 1e-9);
     }
 }
 
 // The stored side: the left list refilled from its stored list. It does not depend on the bound,
 // so the quickest one keeps the clicks short.
-void storedSide(benchmark::State& state)
-{
-    clickAndRead(state, 2, &form::Measured::storedNanoseconds);
-}
+void storedSide(benchmark::State& state) { clickAndRead(state, 2, &form::LastClick::stored); }
 
 // The computed side: FindPrimes, the search and the right list refilled with its result.
 void computedSide(benchmark::State& state)
 {
-    clickAndRead(state, methodOf(state), &form::Measured::computedNanoseconds);
+    clickAndRead(state, methodOf(state), &form::LastClick::computed);
 }
 
 // A whole interval click on the real window, until it has laid out and painted the result.

@@ -5,7 +5,7 @@
 
 #include "design.h"
 #include "form_texts.h"
-#include "measured_time.h"
+#include "time_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -146,7 +146,7 @@ Chart timingChart(const TimingTable& table)
     for (int decade = chart.lowDecade; decade <= chart.highDecade; ++decade) {
         const double y = timeY(powerOfTen(decade));
         chart.paths.push_back(line({ { plotLeft, y }, { plotRight, y } }, gridGrey));
-        chart.texts.push_back({ { plotLeft - 6, y }, measured::durationText(powerOfTen(decade), 1),
+        chart.texts.push_back({ { plotLeft - 6, y }, durationText(powerOfTen(decade), 1),
             ChartText::Anchor::End });
     }
     chart.paths.push_back(line(

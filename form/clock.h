@@ -18,12 +18,9 @@ public:
     virtual ~Clock() = default;
     // Now, in nanoseconds from any fixed start.
     virtual std::int64_t now() = 0;
-    // A step known beforehand, in nanoseconds, as a test's clock knows it; 0, the default, for
-    // one to be observed.
-    virtual std::int64_t resolution() const { return 0; }
 
-    // The step its readings move by: resolution() where known, otherwise observed on the first
-    // call (observeStep) and kept. 0 for a clock that did not move.
+    // The step its readings move by, observed on the first call (observeStep) and kept. 0 for a
+    // clock that did not move.
     std::int64_t step();
 
 private:

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace form {
@@ -57,6 +58,34 @@ public:
     // a front end holds back from beginUpdate until endUpdate, and which happens after that.
     virtual void beginUpdate() = 0;
     virtual void endUpdate() = 0;
+};
+
+// What a list box shows: its selected row (-1 for none), its number of rows, and the heights of the
+// area that shows its rows and of one row, in any one unit (0 for a row while there is none).
+struct ListView {
+    int selected = -1;
+    int count = 0;
+    int shownHeight = 0;
+    int rowHeight = 0;
+};
+
+// What the window shows that the handlers do not ask for: what a user can change or see without
+// the logic's knowing. The keyboard's decisions read it (keyboard.h), and a test reads it after
+// each event (invariants.h). Each front end implements it beside Controls.
+class Readback {
+public:
+    virtual ~Readback() = default;
+    // The text a text box, label or option button shows, as UTF-8 with CR LF line ends.
+    virtual std::string shownText(ControlId control) const = 0;
+    // Whether an option button shows as chosen.
+    virtual bool isChosen(ControlId option) const = 0;
+    // Whether a control shows: it and the windows holding it are visible.
+    virtual bool isShown(ControlId control) const = 0;
+    // The control of the design that has the keyboard focus; none when nothing has it or it is
+    // elsewhere (the window itself, another window).
+    virtual std::optional<ControlId> focused() const = 0;
+    // What a list box of the design shows.
+    virtual ListView listView(ControlId list) const = 0;
 };
 
 } // namespace form

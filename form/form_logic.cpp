@@ -4,9 +4,8 @@
 #include "form_logic.h"
 
 #include "form_texts.h"
-#include "measured_time.h"
-#include "measurement.h"
 #include "stored_primes.h"
+#include "time_text.h"
 #include "trial_division.h"
 
 #include <algorithm>
@@ -27,7 +26,7 @@ namespace {
     std::string described(std::string what, int runs)
     {
         if (runs > 1)
-            what += texts::spoken::meanOfRunsBefore + measured::countText(runs)
+            what += texts::spoken::meanOfRunsBefore + countText(runs)
                 + texts::spoken::meanOfRunsAfter;
         return what + texts::measurementsHint;
     }
@@ -59,14 +58,10 @@ void MainFormLogic::Option1_Click(std::int16_t Index)
     controls_.setText(Text1(0), summary + texts::lineEnd);
     const Timing computed = measure(clock_, [this] { FindPrimes(); });
     controls_.endUpdate();
-    measured_.storedNanoseconds = stored.nanoseconds;
-    measured_.storedRuns = stored.runs;
-    measured_.storedDigits = stored.digits;
-    measured_.computedNanoseconds = computed.nanoseconds;
-    measured_.computedRuns = computed.runs;
-    measured_.computedDigits = computed.digits;
-    showMeasured(summary);
-    timings_.record(Index, MethodIndex, stored, computed, measured_.remainderOperations);
+    lastClick_.stored = stored;
+    lastClick_.computed = computed;
+    showTimes(summary);
+    timings_.record(Index, MethodIndex, stored, computed, lastClick_.remainderOperations);
     controls_.showTimingTable(timings_);
 }
 
@@ -93,12 +88,12 @@ void MainFormLogic::FindPrimes()
     const primes::Search found = primes::findPrimes(IntervalIndex, MethodIndex);
     for (const std::int16_t prime : found.primes)
         controls_.appendRow(List1(1), std::to_string(prime));
-    measured_.remainderOperations = found.remainderOperations;
+    lastClick_.remainderOperations = found.remainderOperations;
 }
 
 // Both times change within the click's handler, so they appear in the same repaint as the lists;
 // then the result, which changed away from the focus, is read out once.
-void MainFormLogic::showMeasured(const std::string& summary)
+void MainFormLogic::showTimes(const std::string& summary)
 {
     namespace spoken = texts::spoken;
     std::string method = "?";
@@ -106,13 +101,12 @@ void MainFormLogic::showMeasured(const std::string& summary)
         && MethodIndex < static_cast<std::int16_t>(std::size(texts::methodCaptions)))
         method = texts::methodCaptions[MethodIndex];
     const std::array<TimeText, 2> times { {
-        { measured::durationText(measured_.storedNanoseconds, measured_.storedDigits),
-            described(spoken::storedTimeDescription, measured_.storedRuns) },
-        { measured::durationText(measured_.computedNanoseconds, measured_.computedDigits),
+        { durationText(lastClick_.stored.nanoseconds, lastClick_.stored.digits),
+            described(spoken::storedTimeDescription, lastClick_.stored.runs) },
+        { durationText(lastClick_.computed.nanoseconds, lastClick_.computed.digits),
             described(spoken::computedTimeBefore + method + ": "
-                    + measured::countText(measured_.remainderOperations)
-                    + spoken::computedTimeAfter,
-                measured_.computedRuns) },
+                    + countText(lastClick_.remainderOperations) + spoken::computedTimeAfter,
+                lastClick_.computed.runs) },
     } };
     controls_.showTimes(times);
     controls_.announce(summary + spoken::announcedStored + times[0].text + spoken::announcedComputed

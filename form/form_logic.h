@@ -16,6 +16,7 @@
 
 #include "clock.h"
 #include "controls.h"
+#include "measurement.h"
 #include "timing_table.h"
 
 #include <cstdint>
@@ -24,19 +25,12 @@ namespace form {
 
 // What the last interval click measured: the stored side (the left list refilled from its stored
 // list), the computed side (all of FindPrimes), and the remainder operations of its search. Zero
-// before the first click.
-//
-// Where the clock cannot resolve one run of a side, that side's work is done again, within a
-// wall-time cap, and its time is the mean of the runs; its digits are those the steps of the clock
-// spanned warrant, at most three (measurement.h).
-struct Measured {
-    std::int64_t storedNanoseconds = 0;
-    std::int64_t computedNanoseconds = 0;
+// before the first click. Where the clock cannot resolve one run of a side, its time is the mean
+// of several runs, with the digits the clock's steps warrant (measurement.h).
+struct LastClick {
+    Timing stored;
+    Timing computed;
     std::int64_t remainderOperations = 0;
-    int storedRuns = 0;
-    int computedRuns = 0;
-    int storedDigits = 3;
-    int computedDigits = 3;
 };
 
 class MainFormLogic {
@@ -56,18 +50,18 @@ public:
 
     std::int16_t intervalIndex() const { return IntervalIndex; }
     std::int16_t methodIndex() const { return MethodIndex; }
-    const Measured& measured() const { return measured_; }
+    const LastClick& lastClick() const { return lastClick_; }
     const TimingTable& timings() const { return timings_; }
 
 private:
     void FindPrimes();
-    void showMeasured(const std::string& summary);
+    void showTimes(const std::string& summary);
 
     Controls& controls_;
     Clock& clock_;
     std::int16_t IntervalIndex = -1; // -1 until the user chooses an interval
     std::int16_t MethodIndex = 2;
-    Measured measured_;
+    LastClick lastClick_;
     TimingTable timings_;
 };
 

@@ -9,26 +9,9 @@
 #include "controls.h"
 #include "form_logic.h"
 
-#include <optional>
 #include <string>
 
 namespace form {
-
-// What a test reads of a window besides what the logic reads through Controls: what a user can
-// change or see without the logic's knowing. Each front end implements it beside Controls.
-class Readback {
-public:
-    virtual ~Readback() = default;
-    // The text a text box, label or option button shows, as UTF-8 with CR LF line ends.
-    virtual std::string shownText(ControlId control) const = 0;
-    // Whether an option button shows as chosen.
-    virtual bool isChosen(ControlId option) const = 0;
-    // Whether a control shows: it and the windows holding it are visible.
-    virtual bool isShown(ControlId control) const = 0;
-    // The control of the design that has the keyboard focus; none when nothing has it or it is
-    // elsewhere (the window itself, another window).
-    virtual std::optional<ControlId> focused() const = 0;
-};
 
 // Empty when the window is as the logic and the stored lists say it must be, else what is wrong,
 // in words a failure message prints:

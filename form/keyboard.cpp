@@ -91,7 +91,7 @@ std::optional<int> listRow(Key key, ListView list)
     if (list.count <= 0)
         return std::nullopt;
     const int last = list.count - 1;
-    const int page = std::max(list.rowsPerPage - 1, 1);
+    const int page = std::max(rowsPerPage(list) - 1, 1);
     const bool none = list.selected < 0;
     int row = 0;
     switch (key) {
@@ -119,11 +119,45 @@ std::optional<int> listRow(Key key, ListView list)
     return std::clamp(row, 0, last);
 }
 
+Key typedKey(std::string_view text)
+{
+    if (text == " ")
+        return Key::Space;
+    // One code point, in UTF-8: its lead byte says how many bytes follow.
+    if (text.empty())
+        return Key::Other;
+    const auto lead = static_cast<unsigned char>(text.front());
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (text.size() != length)
+        return Key::Other;
+    // C0 controls and DEL; C1 controls are U+0080 to U+009F, C2 80 to C2 9F.
+    const bool control = lead < 0x20 || lead == 0x7F
+        || (lead == 0xC2 && static_cast<unsigned char>(text[1]) < 0xA0);
+    return control ? Key::Other : Key::Character;
+}
+
+Choices choicesShown(const Readback& window)
+{
+    const auto chosen = [&](Name name) {
+        for (const ControlId button : group(name)) {
+            if (window.isChosen(button))
+                return static_cast<int>(button.index);
+        }
+        return -1;
+    };
+    return { chosen(Name::Option1), chosen(Name::Option2) };
+}
+
+int rowsPerPage(ListView list)
+{
+    return list.rowHeight > 0 ? std::max(list.shownHeight / list.rowHeight, 1) : 1;
+}
+
 bool leftAlone(Modifiers modifiers) { return modifiers.control || modifiers.alt || modifiers.meta; }
 
-KeyAction keyAction(
-    std::optional<ControlId> focused, Key key, Modifiers modifiers, Choices chosen, ListView list)
+KeyAction keyAction(const Readback& window, Key key, Modifiers modifiers)
 {
+    const std::optional<ControlId> focused = window.focused();
     const KeyAction nothing { KeyAction::Kind::Swallow,
         focused.value_or(ControlId { Name::Text1, 0 }) };
     if (key == Key::Other)
@@ -132,7 +166,8 @@ KeyAction keyAction(
     // Ctrl+Tab never reach the window) does nothing, rather than moving by rules of the toolkit's
     // own that differ from the stops above.
     if (key == Key::Tab)
-        return leftAlone(modifiers) ? nothing : tab(focused, !modifiers.shift, chosen);
+        return leftAlone(modifiers) ? nothing
+                                    : tab(focused, !modifiers.shift, choicesShown(window));
     if (key == Key::F2)
         return leftAlone(modifiers) ? nothing : KeyAction { KeyAction::Kind::ShowTimings };
     if (!focused)
@@ -141,6 +176,7 @@ KeyAction keyAction(
     // selection, or the page's scrolling, do nothing; so does typing, with which the desktop's
     // lists jump to a row that starts with what is typed and a page's does not.
     if (focused->name == Name::List1) {
+        const ListView list = window.listView(*focused);
         const std::optional<int> row = leftAlone(modifiers) ? std::nullopt : listRow(key, list);
         if (!row || *row == list.selected)
             return nothing;

@@ -5,12 +5,13 @@
 
 // What every key the window knows does, for every window system: the Tab stops, the arrows and
 // Space on option buttons, and a list's arrows, Home, End, Page Up and Page Down. A front end
-// tells which control has the focus, what its option groups show as chosen and what the focused
-// list shows, and carries out the answer with its own controls.
+// passes the key as its event gives it; the logic reads the focus, the chosen buttons and the
+// focused list through Readback, and the front end carries out the answer with its own controls.
 
 #include "controls.h"
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace form {
@@ -34,6 +35,12 @@ enum class Key {
     Other
 };
 
+// The key that typed `text`, what a key press types as UTF-8 (Qt's QKeyEvent::text, a browser's
+// KeyboardEvent.key, Windows' WM_CHAR): Space for a blank, Character for one other printable
+// character, Other for none, for several and for a control character, which Enter, Backspace,
+// Escape, Tab and Ctrl with a letter type.
+Key typedKey(std::string_view text);
+
 struct Modifiers {
     bool shift = false;
     bool control = false;
@@ -46,6 +53,8 @@ struct Choices {
     int interval = -1; // Option1
     int method = -1; // Option2
 };
+// What the option groups of `window` show as chosen; a group showing two, its first.
+Choices choicesShown(const Readback& window);
 
 // Whether a control of the design can take the keyboard focus: a showing text box, list box or
 // option button. Labels, frames and hidden controls never do.
@@ -58,13 +67,8 @@ std::vector<ControlId> tabStops(Choices chosen);
 // Where the focus is when the window opens: the first Tab stop, the text box.
 ControlId initialFocus();
 
-// What the focused list shows: its selected row (-1 for none), its number of rows, and how many
-// rows it shows whole at once.
-struct ListView {
-    int selected = -1;
-    int count = 0;
-    int rowsPerPage = 1;
-};
+// How many rows a list shows whole at once, 1 at least.
+int rowsPerPage(ListView list);
 
 // The row a list's key selects: Up and Down step one row, Page Up and Page Down a page less one
 // row, so that the row selected before stays in view, Home and End go to the first and the last
@@ -76,7 +80,7 @@ std::optional<int> listRow(Key key, ListView list);
 // arrow or Space on an option button, not a list's keys. Shift only turns Tab back.
 bool leftAlone(Modifiers modifiers);
 
-// What a key pressed on `focused` (nothing: no control has the focus) does in the window.
+// What a key pressed on the control that has the focus (or on none) does in the window.
 struct KeyAction {
     enum class Kind {
         None, // not the window's key: the text box's own (its caret and scrolling)
@@ -92,8 +96,6 @@ struct KeyAction {
     ControlId target { Name::Text1, 0 };
     int row = -1; // for Select
 };
-// `list` is what the focused control shows, if it is a list.
-KeyAction keyAction(std::optional<ControlId> focused, Key key, Modifiers modifiers, Choices chosen,
-    ListView list = {});
+KeyAction keyAction(const Readback& window, Key key, Modifiers modifiers);
 
 } // namespace form

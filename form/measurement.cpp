@@ -7,11 +7,12 @@
 
 namespace form {
 
-std::int64_t observeStep(Clock& clock, std::int64_t mostReadings)
+std::int64_t observeStep(Clock& clock, std::int64_t mostReadings, std::int64_t mostNanoseconds)
 {
     // The first change ends a part of a step only; the next few are whole steps.
     constexpr int wholeSteps = 4;
     std::int64_t last = clock.now();
+    std::int64_t firstChangeAt = 0;
     std::int64_t firstChange = 0;
     std::int64_t smallest = 0;
     int changes = 0;
@@ -20,12 +21,16 @@ std::int64_t observeStep(Clock& clock, std::int64_t mostReadings)
         if (now <= last)
             continue;
         const std::int64_t change = now - last;
-        if (changes == 0)
+        if (changes == 0) {
             firstChange = change;
-        else
+            firstChangeAt = now;
+        } else {
             smallest = smallest == 0 ? change : std::min(smallest, change);
+        }
         ++changes;
         last = now;
+        if (changes > 1 && now - firstChangeAt >= mostNanoseconds)
+            break;
     }
     return changes > 1 ? smallest : firstChange;
 }
@@ -54,6 +59,8 @@ Timing measure(Clock& clock, const std::function<void()>& work, const MeasureLim
             break;
         // Each reading may lag the true time by up to a step, so the runs so far took less than
         // `atMost`; the next batch is sized so that even then the whole stays within the cap.
+        // Where the clock jitters (Firefox's), a reading may also be early, by up to a step, and
+        // the cap is kept to within that step.
         const std::int64_t atMost = elapsed + step;
         const std::int64_t perRun = (atMost + runs - 1) / runs;
         const std::int64_t fits = (most - atMost) / perRun;

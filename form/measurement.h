@@ -34,8 +34,11 @@ struct Timing {
 
 // The step between consecutive readings of `clock` as they change, in nanoseconds: the smallest
 // of a few whole steps. Reading as fast as the program can, a fine clock's step is the time one
-// reading takes. 0 for a clock that did not move in `mostReadings` readings.
-std::int64_t observeStep(Clock& clock, std::int64_t mostReadings = std::int64_t { 1 } << 22);
+// reading takes. Bounded in the clock's own time as well as in readings: on a coarse clock (a
+// browser's that blurs it to 100 ms) one whole step suffices once `mostNanoseconds` have passed
+// since its first change. 0 for a clock that did not move in `mostReadings` readings.
+std::int64_t observeStep(Clock& clock, std::int64_t mostReadings = std::int64_t { 1 } << 26,
+    std::int64_t mostNanoseconds = 20'000'000);
 
 // The significant digits that `steps` whole steps of a clock warrant.
 int digitsFor(std::int64_t steps);

@@ -4,7 +4,7 @@
 #include "timing_table.h"
 
 #include "form_texts.h"
-#include "measured_time.h"
+#include "time_text.h"
 
 #include <iterator>
 
@@ -56,7 +56,7 @@ std::string TimingTable::columnHeading(int side)
 std::string TimingTable::cellText(int interval, int side) const
 {
     const std::optional<TimingCell>& found = cell(interval, side);
-    return found ? measured::durationText(found->timing.nanoseconds, found->timing.digits) : "";
+    return found ? durationText(found->timing.nanoseconds, found->timing.digits) : "";
 }
 
 std::string TimingTable::tabSeparated() const

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -93,8 +92,6 @@ public:
     bool updating = false;
     int updates = 0;
     int listChangesOutsideUpdate = 0;
-    // Called for each row appended, as a test's clock would charge it.
-    std::function<void()> onAppendRow;
 
 private:
     static std::pair<int, int> key(form::Name name, int index)
@@ -127,8 +124,6 @@ private:
     void appendRow(form::ControlId id, const std::string& text) override
     {
         changingList(id);
-        if (onAppendRow)
-            onAppendRow();
         list(id).rows.push_back(text);
     }
     std::int16_t rowCount(form::ControlId id) const override
@@ -199,6 +194,10 @@ private:
         return found != shown.end() && found->second;
     }
     std::optional<form::ControlId> focused() const override { return focus; }
+    form::ListView listView(form::ControlId id) const override
+    {
+        return { selectedRow(id), rowCount(id), 0, 0 };
+    }
 
     std::map<std::pair<int, int>, List> lists;
     std::map<std::pair<int, int>, std::string> texts;

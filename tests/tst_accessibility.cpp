@@ -7,8 +7,8 @@
 
 #include "form_fixture.h"
 #include "form_texts.h"
-#include "measured_time.h"
 #include "screen_reader.h"
+#include "time_text.h"
 
 #include <QAccessible>
 #include <QAccessibleBridge>
@@ -527,13 +527,13 @@ void TestAccessibility::timesSayWhatTheyShow()
     clickOption(form->option2()[1]);
     clickOption(form->option1()[3]);
     clickOption(form->option1()[2]);
-    const form::Measured& measured = form->measured();
+    const form::LastClick& measured = form->lastClick();
     QCOMPARE(form->label2()[0]->text(),
         QString::fromStdString(
-            measured::durationText(measured.storedNanoseconds, measured.storedDigits)));
+            form::durationText(measured.stored.nanoseconds, measured.stored.digits)));
     QCOMPARE(form->label2()[1]->text(),
         QString::fromStdString(
-            measured::durationText(measured.computedNanoseconds, measured.computedDigits)));
+            form::durationText(measured.computed.nanoseconds, measured.computed.digits)));
     // A mean of several runs goes on to say so (tst_measurement).
     QVERIFY(form->label2()[0]->toolTip().startsWith(
         QString::fromUtf8(texts::spoken::storedTimeDescription)));

@@ -2,17 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The logic's decisions, each tested once, against properties of the design rather than a copy
-// of it: where the keyboard goes, what a screen reader hears, how texts look, and what each
-// measured time covers. No window system.
+// of it: where the keyboard goes, what a screen reader hears and how texts look. No window
+// system.
 
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest.h>
 
-#include "clock.h"
 #include "form_texts.h"
 #include "keyboard.h"
 #include "look.h"
-#include "measured_time.h"
 #include "recording_controls.h"
 #include "screen_reader.h"
 
@@ -44,6 +42,40 @@ bool same(ControlId a, ControlId b) { return a.name == b.name && a.index == b.in
 using form::isOption;
 
 std::string nameOf(ControlId id) { return form::designName(designRow(id)); }
+
+// What keyAction reads of a window: the focus, the buttons shown chosen, the focused list.
+struct Window final : form::Readback {
+    std::optional<ControlId> focus;
+    form::Choices chosen;
+    form::ListView list;
+
+    std::string shownText(ControlId) const override { return {}; }
+    bool isChosen(ControlId option) const override
+    {
+        return isOption(option.name)
+            && option.index == (option.name == Name::Option1 ? chosen.interval : chosen.method);
+    }
+    bool isShown(ControlId) const override { return true; }
+    std::optional<ControlId> focused() const override { return focus; }
+    form::ListView listView(ControlId) const override { return list; }
+};
+
+KeyAction press(std::optional<ControlId> focus, Key key, form::Modifiers modifiers,
+    form::Choices chosen, form::ListView list = {})
+{
+    Window window;
+    window.focus = focus;
+    window.chosen = chosen;
+    window.list = list;
+    return form::keyAction(window, key, modifiers);
+}
+
+// A list of `count` rows with `selected` selected, tall enough for `rows` rows of 16 pixels and
+// part of one more.
+form::ListView shows(int selected, int count, int rows)
+{
+    return { selected, count, rows * 16 + 7, 16 };
+}
 
 // Every state of the two groups: none or one button chosen in each.
 std::vector<form::Choices> everyChoice()
@@ -102,22 +134,22 @@ TEST_CASE("Tab and Shift+Tab go round the stops and back, from anywhere")
         CAPTURE(chosen.interval);
         CAPTURE(chosen.method);
         for (std::size_t i = 0; i < count; ++i) {
-            const KeyAction forward = form::keyAction(stops[i], Key::Tab, {}, chosen);
-            const KeyAction back = form::keyAction(stops[i], Key::Tab, shift, chosen);
+            const KeyAction forward = press(stops[i], Key::Tab, {}, chosen);
+            const KeyAction back = press(stops[i], Key::Tab, shift, chosen);
             CHECK(forward.kind == KeyAction::Kind::Focus);
             CHECK(same(forward.target, stops[(i + 1) % count]));
             CHECK(back.kind == KeyAction::Kind::Focus);
             CHECK(same(back.target, stops[(i + count - 1) % count]));
         }
         // With nothing focused, Tab reaches the first stop and Shift+Tab the last.
-        CHECK(same(form::keyAction(std::nullopt, Key::Tab, {}, chosen).target, stops.front()));
-        CHECK(same(form::keyAction(std::nullopt, Key::Tab, shift, chosen).target, stops.back()));
+        CHECK(same(press(std::nullopt, Key::Tab, {}, chosen).target, stops.front()));
+        CHECK(same(press(std::nullopt, Key::Tab, shift, chosen).target, stops.back()));
     }
     // From a button that is not its group's stop (the focus came with Tab, nothing chosen yet,
     // then moved within the group), Tab leaves the group as from its stop.
     const form::Choices none;
-    const KeyAction fromThird = form::keyAction(ControlId { Name::Option1, 2 }, Key::Tab, {}, none);
-    const KeyAction fromStop = form::keyAction(ControlId { Name::Option1, 0 }, Key::Tab, {}, none);
+    const KeyAction fromThird = press(ControlId { Name::Option1, 2 }, Key::Tab, {}, none);
+    const KeyAction fromStop = press(ControlId { Name::Option1, 0 }, Key::Tab, {}, none);
     CHECK(same(fromThird.target, fromStop.target));
     CHECK(fromThird.target.name == Name::List1);
 }
@@ -134,12 +166,12 @@ TEST_CASE("arrows choose the next or previous button of their group, round the g
         for (std::size_t i = 0; i < count; ++i) {
             CAPTURE(nameOf(buttons[i]));
             for (const Key key : { Key::Down, Key::Right }) {
-                const KeyAction next = form::keyAction(buttons[i], key, {}, {});
+                const KeyAction next = press(buttons[i], key, {}, {});
                 CHECK(next.kind == KeyAction::Kind::Choose);
                 CHECK(same(next.target, buttons[(i + 1) % count]));
             }
             for (const Key key : { Key::Up, Key::Left }) {
-                const KeyAction previous = form::keyAction(buttons[i], key, {}, {});
+                const KeyAction previous = press(buttons[i], key, {}, {});
                 CHECK(previous.kind == KeyAction::Kind::Choose);
                 CHECK(same(previous.target, buttons[(i + count - 1) % count]));
             }
@@ -147,11 +179,9 @@ TEST_CASE("arrows choose the next or previous button of their group, round the g
     }
     // The text box keeps its arrows for its caret; Home, End and the page keys are no button's.
     for (const Key key : { Key::Down, Key::Left, Key::Home, Key::PageDown, Key::Space })
-        CHECK(form::keyAction(ControlId { Name::Text1, 0 }, key, {}, {}).kind
-            == KeyAction::Kind::None);
+        CHECK(press(ControlId { Name::Text1, 0 }, key, {}, {}).kind == KeyAction::Kind::None);
     for (const Key key : { Key::Home, Key::End, Key::PageUp, Key::PageDown, Key::Other })
-        CHECK(form::keyAction(ControlId { Name::Option1, 0 }, key, {}, {}).kind
-            == KeyAction::Kind::None);
+        CHECK(press(ControlId { Name::Option1, 0 }, key, {}, {}).kind == KeyAction::Kind::None);
 }
 
 TEST_CASE("Space clicks the focused button, also the chosen one")
@@ -160,12 +190,11 @@ TEST_CASE("Space clicks the focused button, also the chosen one")
         { ControlId { Name::Option1, 2 }, ControlId { Name::Option2, 0 } }) {
         CAPTURE(nameOf(button));
         for (const form::Choices chosen : { form::Choices {}, form::Choices { 2, 0 } }) {
-            const KeyAction space = form::keyAction(button, Key::Space, {}, chosen);
+            const KeyAction space = press(button, Key::Space, {}, chosen);
             CHECK(space.kind == KeyAction::Kind::Choose);
             CHECK(same(space.target, button));
             // Typing on a button is not the window's: it chooses nothing.
-            CHECK(
-                form::keyAction(button, Key::Character, {}, chosen).kind == KeyAction::Kind::None);
+            CHECK(press(button, Key::Character, {}, chosen).kind == KeyAction::Kind::None);
         }
     }
 }
@@ -181,32 +210,33 @@ TEST_CASE("a list's keys move its selection a row, a page or to an end, and stop
     };
     // Three rows show at once, so a page moves two and the row selected before stays in view.
     const Case cases[] = {
-        { "Down", Key::Down, { 4, 21, 3 }, 5 },
-        { "Up", Key::Up, { 4, 21, 3 }, 3 },
-        { "Page Down", Key::PageDown, { 4, 21, 3 }, 6 },
-        { "Page Up", Key::PageUp, { 4, 21, 3 }, 2 },
-        { "Home", Key::Home, { 4, 21, 3 }, 0 },
-        { "End", Key::End, { 4, 21, 3 }, 20 },
-        { "Page Down near the end", Key::PageDown, { 19, 21, 3 }, 20 },
-        { "Page Up near the start", Key::PageUp, { 1, 21, 3 }, 0 },
-        { "Page Down, one row shows", Key::PageDown, { 4, 21, 1 }, 5 },
-        { "Down on the last row", Key::Down, { 20, 21, 3 }, -1 },
-        { "Up on the first row", Key::Up, { 0, 21, 3 }, -1 },
-        { "Home on the first row", Key::Home, { 0, 21, 3 }, -1 },
-        { "Down, none selected", Key::Down, { -1, 21, 3 }, 0 },
-        { "Up, none selected", Key::Up, { -1, 21, 3 }, 0 },
-        { "Page Down, none selected", Key::PageDown, { -1, 21, 3 }, 0 },
-        { "End, none selected", Key::End, { -1, 21, 3 }, 20 },
-        { "Down in an empty list", Key::Down, { -1, 0, 3 }, -1 },
-        { "End in an empty list", Key::End, { -1, 0, 3 }, -1 },
-        { "Left", Key::Left, { 4, 21, 3 }, -1 },
-        { "Right", Key::Right, { 4, 21, 3 }, -1 },
-        { "Space", Key::Space, { 4, 21, 3 }, -1 },
-        { "typing", Key::Character, { 4, 21, 3 }, -1 },
+        { "Down", Key::Down, shows(4, 21, 3), 5 },
+        { "Up", Key::Up, shows(4, 21, 3), 3 },
+        { "Page Down", Key::PageDown, shows(4, 21, 3), 6 },
+        { "Page Up", Key::PageUp, shows(4, 21, 3), 2 },
+        { "Home", Key::Home, shows(4, 21, 3), 0 },
+        { "End", Key::End, shows(4, 21, 3), 20 },
+        { "Page Down near the end", Key::PageDown, shows(19, 21, 3), 20 },
+        { "Page Up near the start", Key::PageUp, shows(1, 21, 3), 0 },
+        { "Page Down, one row shows", Key::PageDown, shows(4, 21, 1), 5 },
+        { "Page Down, eight rows show", Key::PageDown, shows(4, 21, 8), 11 },
+        { "Down on the last row", Key::Down, shows(20, 21, 3), -1 },
+        { "Up on the first row", Key::Up, shows(0, 21, 3), -1 },
+        { "Home on the first row", Key::Home, shows(0, 21, 3), -1 },
+        { "Down, none selected", Key::Down, shows(-1, 21, 3), 0 },
+        { "Up, none selected", Key::Up, shows(-1, 21, 3), 0 },
+        { "Page Down, none selected", Key::PageDown, shows(-1, 21, 3), 0 },
+        { "End, none selected", Key::End, shows(-1, 21, 3), 20 },
+        { "Down in an empty list", Key::Down, shows(-1, 0, 3), -1 },
+        { "End in an empty list", Key::End, shows(-1, 0, 3), -1 },
+        { "Left", Key::Left, shows(4, 21, 3), -1 },
+        { "Right", Key::Right, shows(4, 21, 3), -1 },
+        { "Space", Key::Space, shows(4, 21, 3), -1 },
+        { "typing", Key::Character, shows(4, 21, 3), -1 },
     };
     for (const Case& c : cases) {
         CAPTURE(c.what);
-        const KeyAction action = form::keyAction(list, c.key, {}, {}, c.shown);
+        const KeyAction action = press(list, c.key, {}, {}, c.shown);
         if (c.row < 0) {
             CHECK(action.kind == KeyAction::Kind::Swallow);
             continue;
@@ -215,13 +245,47 @@ TEST_CASE("a list's keys move its selection a row, a page or to an end, and stop
         CHECK(same(action.target, list));
         CHECK(action.row == c.row);
     }
+    // A page is a row at least: where less than a row shows, and before any row is laid out.
+    CHECK(form::rowsPerPage({ 4, 21, 9, 16 }) == 1);
+    CHECK(form::rowsPerPage({ 4, 21, 100, 0 }) == 1);
+}
+
+TEST_CASE("a key types when it types one printable character; Enter, Backspace, Escape do not")
+{
+    struct Case {
+        const char* what;
+        const char* text;
+        Key key;
+    };
+    const Case cases[] = {
+        { "a letter", "a", Key::Character },
+        { "a Cyrillic letter", "я", Key::Character },
+        { "a sign of four bytes", "😀", Key::Character },
+        { "a blank", " ", Key::Space },
+        { "Enter", "\r", Key::Other },
+        { "Backspace", "\b", Key::Other },
+        { "Escape", "\x1b", Key::Other },
+        { "Ctrl+A", "\x01", Key::Other },
+        { "Delete", "\x7f", Key::Other },
+        { "a C1 control", "\u0085", Key::Other },
+        { "nothing", "", Key::Other },
+        { "two letters", "ab", Key::Other },
+        { "a browser's name for Enter", "Enter", Key::Other },
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.what);
+        CHECK(form::typedKey(c.text) == c.key);
+    }
+    // So Enter in a list is no typing the list swallows: it is the window's own, as in a text box.
+    CHECK(press(ControlId { Name::List1, 0 }, form::typedKey("\r"), {}, {}, shows(4, 21, 3)).kind
+        == KeyAction::Kind::None);
 }
 
 TEST_CASE("Ctrl, Alt and the logo key leave every key of the window doing nothing; Shift does not")
 {
     const ControlId option { Name::Option2, 1 };
     const ControlId list { Name::List1, 1 };
-    const form::ListView shown { 4, 21, 3 };
+    const form::ListView shown = shows(4, 21, 3);
     for (int held = 1; held < 8; ++held) {
         form::Modifiers modifiers;
         modifiers.control = held & 1;
@@ -229,22 +293,19 @@ TEST_CASE("Ctrl, Alt and the logo key leave every key of the window doing nothin
         modifiers.meta = held & 4;
         CAPTURE(held);
         for (const ControlId focused : { option, list, ControlId { Name::Text1, 0 } })
-            CHECK(
-                form::keyAction(focused, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
-        CHECK(form::keyAction(std::nullopt, Key::Tab, modifiers, {}).kind
-            == KeyAction::Kind::Swallow);
-        CHECK(form::keyAction(option, Key::Down, modifiers, {}).kind == KeyAction::Kind::Swallow);
-        CHECK(form::keyAction(option, Key::Space, modifiers, {}).kind == KeyAction::Kind::Swallow);
+            CHECK(press(focused, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        CHECK(press(std::nullopt, Key::Tab, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        CHECK(press(option, Key::Down, modifiers, {}).kind == KeyAction::Kind::Swallow);
+        CHECK(press(option, Key::Space, modifiers, {}).kind == KeyAction::Kind::Swallow);
         for (const Key key :
             { Key::Down, Key::Up, Key::Home, Key::End, Key::PageUp, Key::PageDown })
-            CHECK(
-                form::keyAction(list, key, modifiers, {}, shown).kind == KeyAction::Kind::Swallow);
+            CHECK(press(list, key, modifiers, {}, shown).kind == KeyAction::Kind::Swallow);
     }
     form::Modifiers shift;
     shift.shift = true;
-    CHECK(form::keyAction(option, Key::Down, shift, {}).kind == KeyAction::Kind::Choose);
-    CHECK(form::keyAction(option, Key::Space, shift, {}).kind == KeyAction::Kind::Choose);
-    CHECK(form::keyAction(list, Key::Down, shift, {}, shown).kind == KeyAction::Kind::Select);
+    CHECK(press(option, Key::Down, shift, {}).kind == KeyAction::Kind::Choose);
+    CHECK(press(option, Key::Space, shift, {}).kind == KeyAction::Kind::Choose);
+    CHECK(press(list, Key::Down, shift, {}, shown).kind == KeyAction::Kind::Select);
 }
 
 TEST_CASE("a screen reader names each list and group by the heading right above it")
@@ -396,190 +457,4 @@ TEST_CASE("the text is readable on every background the design shows")
         CHECK(contrast(0x000000, *behind) >= 4.5);
     }
     CHECK(coloured >= 10); // the buttons, headings, frames and times
-}
-
-namespace {
-
-// A clock that moves only when the controls work: each kind of operation costs its own number
-// of ticks, so a measured time tells exactly which operations it covered.
-class TickClock final : public form::Clock {
-public:
-    std::int64_t now() override { return ticks; }
-    std::int64_t resolution() const override { return step; }
-    std::int64_t ticks = 0;
-    std::int64_t step = 1;
-};
-
-// One run of either side is a hundred ticks at least, which a clock of one tick resolves.
-constexpr std::int64_t storedCost = 100; // each operation on List1(0) or on a stored list
-constexpr std::int64_t clearComputedCost = 10'000; // emptying List1(1)
-constexpr std::int64_t appendComputedCost = 1'000'000; // a row appended to List1(1)
-constexpr std::int64_t summaryCost = 1'000'000'000; // reading a caption, replacing the text
-
-// Passes every operation on to a recording front end, and charges its cost to the clock.
-class TimedControls final : public form::Controls {
-public:
-    explicit TimedControls(TickClock& clock)
-        : clock_(clock)
-    {
-    }
-
-    RecordingControls recorded;
-
-private:
-    form::Controls& inner() { return recorded; }
-    const form::Controls& inner() const { return recorded; }
-    void charge(form::ControlId id, std::int64_t computed) const
-    {
-        clock_.ticks += id.name == Name::List1 && id.index == 1 ? computed : storedCost;
-    }
-
-    void clearList(form::ControlId id) override
-    {
-        charge(id, clearComputedCost);
-        inner().clearList(id);
-    }
-    void appendRow(form::ControlId id, const std::string& text) override
-    {
-        charge(id, appendComputedCost);
-        inner().appendRow(id, text);
-    }
-    std::int16_t rowCount(form::ControlId id) const override
-    {
-        charge(id, 0);
-        return inner().rowCount(id);
-    }
-    std::string rowText(form::ControlId id, std::int16_t row) const override
-    {
-        charge(id, 0);
-        return inner().rowText(id, row);
-    }
-    std::int16_t selectedRow(form::ControlId id) const override { return inner().selectedRow(id); }
-    void setSelectedRow(form::ControlId id, std::int16_t row) override
-    {
-        inner().setSelectedRow(id, row);
-    }
-    std::string caption(form::ControlId id) const override
-    {
-        clock_.ticks += summaryCost;
-        return inner().caption(id);
-    }
-    void setText(form::ControlId id, const std::string& text) override
-    {
-        clock_.ticks += summaryCost;
-        inner().setText(id, text);
-    }
-    void showTimes(const std::array<form::TimeText, 2>& times) override
-    {
-        clock_.ticks += summaryCost;
-        inner().showTimes(times);
-    }
-    void announce(const std::string& text) override
-    {
-        clock_.ticks += summaryCost;
-        inner().announce(text);
-    }
-    void showTimingTable(const form::TimingTable& table) override
-    {
-        inner().showTimingTable(table);
-    }
-    void beginUpdate() override { inner().beginUpdate(); }
-    void endUpdate() override { inner().endUpdate(); }
-
-    TickClock& clock_;
-};
-
-} // namespace
-
-TEST_CASE("the stored time covers the refill of the left list, the computed time all of the search")
-{
-    TickClock clock;
-    TimedControls controls(clock);
-    form::MainFormLogic logic(controls, clock);
-    logic.Form_Load();
-    for (std::int16_t interval = 0; interval < 4; ++interval) {
-        CAPTURE(interval);
-        logic.Option1_Click(interval);
-        const std::int64_t n = controls.recorded.list1(0).rows.size();
-        const form::Measured& measured = logic.measured();
-        // Emptying the left list, reading the stored list's count, then a read and an append
-        // per row: nothing else, the summary least of all.
-        CHECK(measured.storedNanoseconds == (2 + 2 * n) * storedCost);
-        // Emptying the right list and appending each prime found.
-        CHECK(measured.computedNanoseconds == clearComputedCost + n * appendComputedCost);
-        CHECK(measured.storedRuns == 1);
-        CHECK(measured.computedRuns == 1);
-        // What shows under each list is its own time.
-        const std::array<form::TimeText, 2>& shown = controls.recorded.shownTimes.back();
-        CHECK(shown[0].text
-            == measured::durationText(measured.storedNanoseconds, measured.storedDigits));
-        CHECK(shown[1].text
-            == measured::durationText(measured.computedNanoseconds, measured.computedDigits));
-    }
-}
-
-TEST_CASE("a clock too coarse for one run gets the work again, and shows only what it resolved")
-{
-    TickClock clock;
-    clock.step = 50'000; // far coarser than one run of the stored side, as a browser's clock
-    TimedControls controls(clock);
-    form::MainFormLogic logic(controls, clock);
-    logic.Form_Load();
-    logic.Option1_Click(0);
-    const form::Measured& measured = logic.measured();
-    // One run of each side is far below a step: the runs span a hundred steps at least.
-    CHECK(measured.storedRuns * measured.storedNanoseconds >= 100 * clock.step);
-    CHECK(measured.computedRuns * measured.computedNanoseconds >= 100 * clock.step);
-    CHECK(measured.storedRuns >= 10'000);
-    CHECK(measured.storedNanoseconds == 10 * storedCost); // the mean of identical runs is one run
-    CHECK(measured.computedNanoseconds == clearComputedCost + 4 * appendComputedCost);
-    // A hundred steps give two digits, not three.
-    CHECK(measured.storedDigits == 2);
-    CHECK(measured.computedDigits == 2);
-    CHECK(controls.recorded.shownTimes.back()[1].text == "4,0 мс");
-    // Repeated, the work still leaves one copy of each list.
-    CHECK(controls.recorded.list1(0).rows.size() == 4);
-    CHECK(controls.recorded.list1(1).rows.size() == 4);
-}
-
-TEST_CASE("a time shows the digits measured, no more, three at most; a count is grouped")
-{
-    CHECK(measured::durationText(4010, 2) == "4,0 мкс");
-    CHECK(measured::durationText(4010, 1) == "4 мкс");
-    CHECK(measured::durationText(999'600, 2) == "1,0 мс");
-    CHECK(measured::durationText(1'234'567, 3) == "1,23 мс");
-    CHECK(measured::durationText(850, 2) == "850 нс");
-    CHECK(measured::durationText(96, 1) == "100 нс");
-    CHECK(measured::durationText(7, 1) == "7 нс");
-
-    // Three digits where the clock resolves them, in the unit that keeps one to three before
-    // the comma.
-    struct Case {
-        const char* what;
-        std::int64_t nanoseconds;
-        const char* text;
-    };
-    const Case times[] = {
-        { "nothing measured", 0, "0 нс" },
-        { "last nanoseconds", 999, "999 нс" },
-        { "first microsecond", 1000, "1,00 мкс" },
-        { "two digits before the comma", 11'340, "11,3 мкс" },
-        { "half rounds up", 11'350, "11,4 мкс" },
-        { "three before the comma", 170'449, "170 мкс" },
-        { "rounds into the next unit", 999'600, "1,00 мс" },
-        { "just below the next unit", 999'400, "999 мкс" },
-        { "milliseconds", 1'284'999, "1,28 мс" },
-        { "slowest search", 81'649'000, "81,6 мс" },
-        { "seconds", 2'345'678'901, "2,35 с" },
-    };
-    for (const Case& c : times) {
-        CAPTURE(c.what);
-        CHECK(measured::durationText(c.nanoseconds) == c.text);
-    }
-
-    CHECK(measured::countText(0) == "0");
-    CHECK(measured::countText(4823) == "4823"); // four digits stay whole
-    CHECK(measured::countText(20'428) == "20\u00a0428");
-    CHECK(measured::countText(645'644) == "645\u00a0644");
-    CHECK(measured::countText(49'487'498) == "49\u00a0487\u00a0498");
 }

@@ -1,71 +1,189 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// How the logic measures a side, on clocks that count ticks instead of time: the step it
-// observes, the repeats and their cap, the digits, and the update bracket around the measured
-// work. No time is asserted. No window system.
+// How the logic measures a side and writes its time, on a clock that counts what the test charges
+// it instead of time: the step it observes, the repeats and their cap, the digits, what each time
+// covers within the update bracket, and the time's text. No time is asserted. No window system.
 
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest.h>
 
 #include "clock.h"
 #include "form_texts.h"
-#include "measured_time.h"
 #include "measurement.h"
 #include "recording_controls.h"
+#include "time_text.h"
 
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 
 namespace {
 
-// True time moves by `readingCost` for each reading and by what the work is charged; a reading
-// shows it in whole steps of `grain`, as a real clock does. A grain of 0 never moves.
+// True time moves by `readingCost` for each reading and by what the test charges; a reading shows
+// it in whole steps of `grain`, as a real clock does. A grain of 0 never moves. A `stall` is a
+// pause of the reader (the system ran something else) before the clock's second reading. Jittered,
+// each step's edge is moved by its own random part of a step, as Firefox blurs its clock: the
+// readings still move by whole steps, but at uneven times, and may be early as well as late.
 class FakeClock final : public form::Clock {
 public:
-    FakeClock(std::int64_t grain, std::int64_t readingCost)
+    FakeClock(std::int64_t grain, std::int64_t readingCost, bool jittered = false)
         : grain(grain)
         , readingCost(readingCost)
+        , jittered(jittered)
     {
     }
     std::int64_t now() override
     {
         ++readings;
-        trueTime += readingCost;
-        return grain > 0 ? trueTime / grain * grain : 0;
+        trueTime += readingCost + (readings == 2 ? stall : 0);
+        if (grain <= 0)
+            return 0;
+        const std::int64_t step = trueTime / grain;
+        return jittered && trueTime >= step * grain + edge(step) ? (step + 1) * grain
+                                                                 : step * grain;
     }
     const std::int64_t grain;
     const std::int64_t readingCost;
+    const bool jittered;
+    std::int64_t stall = 0;
     std::int64_t trueTime = 123'456'789; // any phase
     std::int64_t readings = 0;
+
+private:
+    // Where in step `k` the reading moves on: splitmix64 of k, so the same at every reading.
+    std::int64_t edge(std::int64_t k) const
+    {
+        std::uint64_t z = static_cast<std::uint64_t>(k) + 0x9e3779b97f4a7c15;
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111eb;
+        return static_cast<std::int64_t>((z ^ (z >> 31)) % static_cast<std::uint64_t>(grain));
+    }
 };
 
 constexpr std::int64_t cap = form::MeasureLimits {}.mostNanoseconds;
+constexpr std::int64_t millisecond = 1'000'000;
+
+// What each kind of operation costs: each operation on List1(0) or on a stored list; emptying
+// List1(1); a row appended to it; reading a caption, replacing the text, showing the times,
+// announcing.
+struct Costs {
+    std::int64_t stored = 100, clearComputed = 10'000, appendComputed = 1'000'000,
+                 other = 1'000'000'000;
+};
+
+// Passes every operation on to a recording front end and charges its cost to the clock, so that
+// a measured time tells exactly which operations it covered.
+class TimedControls final : public form::Controls {
+public:
+    explicit TimedControls(FakeClock& clock)
+        : clock_(clock)
+    {
+    }
+
+    RecordingControls recorded;
+    const Costs costs;
+
+private:
+    form::Controls& inner() { return recorded; }
+    const form::Controls& inner() const { return recorded; }
+    void charge(form::ControlId id, std::int64_t computed) const
+    {
+        clock_.trueTime += id.name == form::Name::List1 && id.index == 1 ? computed : costs.stored;
+    }
+
+    void clearList(form::ControlId id) override
+    {
+        charge(id, costs.clearComputed);
+        inner().clearList(id);
+    }
+    void appendRow(form::ControlId id, const std::string& text) override
+    {
+        charge(id, costs.appendComputed);
+        inner().appendRow(id, text);
+    }
+    std::int16_t rowCount(form::ControlId id) const override
+    {
+        charge(id, 0);
+        return inner().rowCount(id);
+    }
+    std::string rowText(form::ControlId id, std::int16_t row) const override
+    {
+        charge(id, 0);
+        return inner().rowText(id, row);
+    }
+    std::int16_t selectedRow(form::ControlId id) const override { return inner().selectedRow(id); }
+    void setSelectedRow(form::ControlId id, std::int16_t row) override
+    {
+        inner().setSelectedRow(id, row);
+    }
+    std::string caption(form::ControlId id) const override
+    {
+        clock_.trueTime += costs.other;
+        return inner().caption(id);
+    }
+    void setText(form::ControlId id, const std::string& text) override
+    {
+        clock_.trueTime += costs.other;
+        inner().setText(id, text);
+    }
+    void showTimes(const std::array<form::TimeText, 2>& times) override
+    {
+        clock_.trueTime += costs.other;
+        inner().showTimes(times);
+    }
+    void announce(const std::string& text) override
+    {
+        clock_.trueTime += costs.other;
+        inner().announce(text);
+    }
+    void showTimingTable(const form::TimingTable& table) override
+    {
+        inner().showTimingTable(table);
+    }
+    void beginUpdate() override { inner().beginUpdate(); }
+    void endUpdate() override { inner().endUpdate(); }
+
+    FakeClock& clock_;
+};
 
 } // namespace
 
-TEST_CASE("the step a clock moves by is observed, whatever one reading costs")
+TEST_CASE("the step a clock moves by is observed, whatever one reading costs, in bounded time")
 {
     struct Row {
         const char* name;
-        std::int64_t grain, readingCost, step;
+        std::int64_t grain, readingCost, stall;
+        bool jittered;
+        std::int64_t step;
     };
     const Row rows[] = {
-        { "1 ns, read at once", 1, 1, 1 },
-        { "1 ns, 25 ns a reading: the step a reader sees", 1, 25, 25 },
-        { "100 ns, as Windows' clock", 100, 30, 100 },
-        { "1 ms, as Firefox's and WebKit's", 1'000'000, 40, 1'000'000 },
-        { "never moves", 0, 40, 0 },
+        { "1 ns, read at once", 1, 1, 0, false, 1 },
+        { "1 ns, 25 ns a reading: the step a reader sees", 1, 25, 0, false, 25 },
+        { "1 ns, 25 ns a reading, the reader stalled once", 1, 25, 10'000, false, 25 },
+        { "100 ns, as Windows' clock", 100, 30, 0, false, 100 },
+        { "1 ms, as WebKit's", millisecond, 40, 0, false, millisecond },
+        { "1 ms with jitter, as Firefox's", millisecond, 40, 0, true, millisecond },
+        { "100 ms read in 20 ns, as a clock blurred against fingerprinting", 100 * millisecond, 20,
+            0, false, 100 * millisecond },
+        { "never moves", 0, 40, 0, false, 0 },
     };
     for (const Row& row : rows) {
-        CAPTURE(row.name);
-        FakeClock clock(row.grain, row.readingCost);
-        CHECK(clock.step() == row.step);
-        const std::int64_t readings = clock.readings;
-        CHECK(readings <= std::int64_t { 1 } << 22);
-        CHECK(clock.step() == row.step); // observed once, then kept
-        CHECK(clock.readings == readings);
+        CAPTURE(std::string(row.name));
+        // Several phases: a jittered clock's steps come at other times from each.
+        for (const std::int64_t phase : { 0, 1, 7, 31 }) {
+            CAPTURE(phase);
+            FakeClock clock(row.grain, row.readingCost, row.jittered);
+            clock.stall = row.stall;
+            clock.trueTime += phase * (row.grain / 32 + 1);
+            const std::int64_t start = clock.trueTime;
+            CHECK(clock.step() == row.step);
+            // A coarse clock is watched for one whole step, not for several.
+            if (row.step > 0)
+                CHECK(clock.trueTime - start <= 2 * row.step + 20 * millisecond);
+            const std::int64_t readings = clock.readings;
+            CHECK(clock.step() == row.step); // observed once, then kept
+            CHECK(clock.readings == readings);
+        }
     }
 }
 
@@ -76,8 +194,6 @@ TEST_CASE("steady_clock's observed step is one it really moves by")
     form::Clock& clock = form::steadyClock();
     const std::int64_t step = clock.step();
     MESSAGE("steady_clock moves by " << step << " ns");
-    using Period = std::chrono::steady_clock::period;
-    CHECK(step * Period::den >= Period::num * 1'000'000'000);
     // Consecutive readings that differ, differ by about the step: some pair by less than twice it.
     std::int64_t smallest = 0;
     for (int i = 0; i < 100'000; ++i) {
@@ -94,18 +210,20 @@ TEST_CASE("repeats stop at enough steps or at the cap, and show no more digits t
     struct Clock {
         const char* name;
         std::int64_t grain, readingCost;
+        bool jittered;
     };
     const Clock clocks[] = {
-        { "1 ns", 1, 20 },
-        { "100 ns", 100, 30 },
-        { "1 ms", 1'000'000, 40 },
+        { "1 ns", 1, 20, false },
+        { "100 ns", 100, 30, false },
+        { "1 ms", millisecond, 40, false },
+        { "1 ms with jitter", millisecond, 40, true },
     };
     const std::int64_t works[] = { 300, 5'000, 2'000'000, 40'000'000 };
     for (const Clock& c : clocks) {
         for (const std::int64_t work : works) {
-            CAPTURE(c.name);
+            CAPTURE(std::string(c.name));
             CAPTURE(work);
-            FakeClock clock(c.grain, c.readingCost);
+            FakeClock clock(c.grain, c.readingCost, c.jittered);
             const std::int64_t step = clock.step();
             const std::int64_t readingsBefore = clock.readings;
             const std::int64_t start = clock.trueTime;
@@ -114,16 +232,18 @@ TEST_CASE("repeats stop at enough steps or at the cap, and show no more digits t
             const std::int64_t readings = clock.readings - readingsBefore;
 
             REQUIRE(timing.runs >= 1);
-            // The cap holds; only one run longer than it may pass it.
-            CHECK((spent <= cap || timing.runs == 1));
+            // The cap holds, to within the step a jittered reading may be early by; only one run
+            // longer than it may pass it.
+            CHECK((spent <= cap + (c.jittered ? step : 0) || timing.runs == 1));
             // Enough steps spanned, or most of the cap used: no needless stop.
             CHECK((spent >= 1000 * step || spent >= cap / 2));
             // One reading per batch, batches that grow: not one per run.
             CHECK(readings <= std::log2(timing.runs) + 3);
-            // The figure is one run, to within what the clock and its readings blur.
+            // The figure is one run, to within what the clock and its readings blur: a step at
+            // each end where the clock jitters.
             CHECK(timing.nanoseconds > 0);
             CHECK(std::abs(timing.nanoseconds - work) * timing.runs
-                <= step + readings * c.readingCost + timing.runs);
+                <= (c.jittered ? 2 : 1) * step + readings * c.readingCost + timing.runs);
             // No more digits than the steps the measurement truly spanned warrant.
             CHECK(timing.digits <= form::digitsFor(spent / c.grain + 1));
         }
@@ -132,11 +252,11 @@ TEST_CASE("repeats stop at enough steps or at the cap, and show no more digits t
 
 TEST_CASE("a 1 ms clock: many runs within the cap, one digit")
 {
-    FakeClock clock(1'000'000, 40);
+    FakeClock clock(millisecond, 40);
     const form::Timing timing = form::measure(clock, [&] { clock.trueTime += 2'000; });
     CHECK(timing.digits == 1);
     CHECK(timing.runs > 1'000);
-    CHECK(measured::durationText(timing.nanoseconds, timing.digits) == "2 мкс");
+    CHECK(form::durationText(timing.nanoseconds, timing.digits) == "2 мкс");
 }
 
 TEST_CASE("a clock coarser than the cap: its step is spanned, at three steps' cost at most")
@@ -152,7 +272,7 @@ TEST_CASE("a clock coarser than the cap: its step is spanned, at three steps' co
         // A step spanned or more, so the figure is the work's blurred by one step at most (of
         // the two or more the runs took), not half a step shared among a few runs.
         CHECK(timing.runs > 1'000);
-        CHECK(timing.nanoseconds >= 2'040 / 2);
+        CHECK(timing.nanoseconds >= 2'000 / 2);
         CHECK(timing.nanoseconds <= 5 * 2'040);
     }
 }
@@ -168,14 +288,46 @@ TEST_CASE("a clock that never moves runs the work once, and its time is never 0"
     CHECK(timing.digits == 1);
 }
 
+TEST_CASE("the stored time covers the refill of the left list, the computed time all of the search")
+{
+    FakeClock clock(1, 1); // a reading costs 1 ns: each time is its work and its closing reading
+    TimedControls controls(clock);
+    const Costs costs = controls.costs;
+    form::MainFormLogic logic(controls, clock);
+    logic.Form_Load();
+    for (std::int16_t interval = 0; interval < 4; ++interval) {
+        CAPTURE(interval);
+        logic.Option1_Click(interval);
+        const std::int64_t n = controls.recorded.list1(0).rows.size();
+        const form::LastClick& measured = logic.lastClick();
+        // Emptying the left list, reading the stored list's count, then a read and an append
+        // per row: nothing else, the summary least of all.
+        CHECK(measured.stored.nanoseconds == (2 + 2 * n) * costs.stored + 1);
+        // Emptying the right list and appending each prime found.
+        CHECK(measured.computed.nanoseconds == costs.clearComputed + n * costs.appendComputed + 1);
+        CHECK(measured.stored.runs == 1);
+        CHECK(measured.computed.runs == 1);
+        // What shows under each list is its own time.
+        const std::array<form::TimeText, 2>& shown = controls.recorded.shownTimes.back();
+        CHECK(shown[0].text
+            == form::durationText(measured.stored.nanoseconds, measured.stored.digits));
+        CHECK(shown[1].text
+            == form::durationText(measured.computed.nanoseconds, measured.computed.digits));
+    }
+}
+
 TEST_CASE("an interval click measures within the update bracket, and a mean says how many runs")
 {
     FakeClock clock(100, 30); // Windows' clock
-    RecordingControls recorded;
-    recorded.onAppendRow = [&clock] { clock.trueTime += 10'000; };
-    form::MainFormLogic logic(recorded, clock);
+    TimedControls controls(clock);
+    RecordingControls& recorded = controls.recorded;
+    form::MainFormLogic logic(controls, clock);
     logic.Form_Load();
     const std::string stored = texts::spoken::storedTimeDescription;
+    const auto mean = [](int runs) {
+        return texts::spoken::meanOfRunsBefore + form::countText(runs)
+            + texts::spoken::meanOfRunsAfter;
+    };
     for (std::int16_t interval = 0; interval < 4; ++interval) {
         CAPTURE(interval);
         logic.Option1_Click(interval);
@@ -183,18 +335,59 @@ TEST_CASE("an interval click measures within the update bracket, and a mean says
         CHECK_FALSE(recorded.updating);
         CHECK(recorded.listChangesOutsideUpdate == 0);
 
-        const form::Measured& measured = logic.measured();
+        const form::LastClick& measured = logic.lastClick();
         const auto& shown = recorded.shownTimes.back();
-        // At 10 µs a row, 1 - 10 is repeated; from 10 - 100 on, one run spans enough steps.
-        CHECK((measured.storedRuns > 1) == (interval == 0));
-        const std::string mean = texts::spoken::meanOfRunsBefore
-            + measured::countText(measured.storedRuns) + texts::spoken::meanOfRunsAfter;
+        // At 100 ns an operation, the stored side of 1 - 10 spans ten steps and is repeated; of
+        // 1000 - 10000, thousands, and is not. The computed side, a millisecond a row, never is.
+        if (interval == 0)
+            CHECK(measured.stored.runs > 1);
+        if (interval == 3)
+            CHECK(measured.stored.runs == 1);
         const std::string hint = texts::measurementsHint;
-        CHECK(shown[0].description == (interval == 0 ? stored + mean : stored) + hint);
-        CHECK((measured.computedRuns > 1) == (interval == 0));
-        CHECK(shown[1].description.ends_with(
-            (interval == 0 ? mean : texts::spoken::computedTimeAfter) + hint));
+        CHECK(shown[0].description
+            == (measured.stored.runs > 1 ? stored + mean(measured.stored.runs) : stored) + hint);
+        CHECK(measured.computed.runs == 1);
+        CHECK(shown[1].description.ends_with(texts::spoken::computedTimeAfter + hint));
         // The repeated work still leaves one copy of each list.
         CHECK(recorded.list1(0).rows == recorded.list1(1).rows);
     }
+}
+
+TEST_CASE("a time shows the digits measured, no more, three at most; a count is grouped")
+{
+    struct Case {
+        const char* what;
+        std::int64_t nanoseconds;
+        int digits;
+        const char* text;
+    };
+    const Case times[] = {
+        { "nothing measured", 0, 3, "0 нс" },
+        { "last nanoseconds", 999, 3, "999 нс" },
+        { "first microsecond", 1000, 3, "1,00 мкс" },
+        { "two digits before the comma", 11'340, 3, "11,3 мкс" },
+        { "half rounds up", 11'350, 3, "11,4 мкс" },
+        { "three before the comma", 170'449, 3, "170 мкс" },
+        { "rounds into the next unit", 999'600, 3, "1,00 мс" },
+        { "just below the next unit", 999'400, 3, "999 мкс" },
+        { "milliseconds", 1'284'999, 3, "1,28 мс" },
+        { "slowest search", 81'649'000, 3, "81,6 мс" },
+        { "seconds", 2'345'678'901, 3, "2,35 с" },
+        { "two digits", 4010, 2, "4,0 мкс" },
+        { "one digit", 4010, 1, "4 мкс" },
+        { "two digits into the next unit", 999'600, 2, "1,0 мс" },
+        { "nanoseconds keep three places whatever the digits", 850, 2, "850 нс" },
+        { "one digit of nanoseconds", 96, 1, "100 нс" },
+        { "one digit, below it", 7, 1, "7 нс" },
+    };
+    for (const Case& c : times) {
+        CAPTURE(c.what);
+        CHECK(form::durationText(c.nanoseconds, c.digits) == c.text);
+    }
+
+    CHECK(form::countText(0) == "0");
+    CHECK(form::countText(4823) == "4823"); // four digits stay whole
+    CHECK(form::countText(20'428) == "20\u00a0428");
+    CHECK(form::countText(645'644) == "645\u00a0644");
+    CHECK(form::countText(49'487'498) == "49\u00a0487\u00a0498");
 }

@@ -28,7 +28,7 @@ TEST_CASE("an interval click fills its cells with the times the labels show, and
     CHECK(table.cellText(1, storedSide) == window.shownTimes.back()[0].text);
     CHECK(table.cellText(1, computedSide(2)) == window.shownTimes.back()[1].text);
     CHECK(table.cell(1, computedSide(2))->remainderOperations
-        == window.logic.measured().remainderOperations);
+        == window.logic.lastClick().remainderOperations);
 
     window.clickOption(form::Name::Option2, 0);
     window.clickOption(form::Name::Option1, 1);

@@ -56,9 +56,9 @@ FormDescription describeForm();
 // The page's title: the window's caption, its run of blanks as no-break spaces.
 std::string pageTitle();
 
-// The keys the page hands over, by their browser names (KeyboardEvent.key); each crosses the
-// edge as its place here. The page names any key that types one character, Space aside,
-// "Character".
+// The keys the window knows by their browser names (KeyboardEvent.key); any other is what it
+// types (form::typedKey). Until the program has attached, the page keeps these and what types one
+// character for it, and leaves the browser every other key.
 struct PageKey {
     const char* name;
     form::Key key;
@@ -73,9 +73,7 @@ inline constexpr PageKey pageKeys[] = {
     { "End", form::Key::End },
     { "PageUp", form::Key::PageUp },
     { "PageDown", form::Key::PageDown },
-    { " ", form::Key::Space },
     { "F2", form::Key::F2 },
-    { "Character", form::Key::Character },
 };
 
 } // namespace web

@@ -17,7 +17,9 @@ EM_JS(void, js_set_rows, (int k, const char* p, int n, int selected), {
     Page.setRows(k, Page.str(p, n), selected);
 });
 EM_JS(void, js_select, (int k, int row), { Page.select(k, row); });
-EM_JS(int, js_rows_per_page, (int k), { return Page.rowsPerPage(k); });
+EM_JS(int, js_list_height, (int k), { return Page.listHeight(k); });
+EM_JS(int, js_row_height, (int k), { return Page.rowHeight(k); });
+EM_JS(int, js_pressed_key, (char* buffer, int size), { return Page.put(Page.pressed, buffer, size); });
 EM_JS(void, js_show_time, (int k, const char* p, int n, const char* d, int dn), {
     Page.showTime(k, Page.str(p, n), Page.str(d, dn));
 });
@@ -40,6 +42,19 @@ EM_JS(void, js_copy, (const char* p, int n, const char* s, int sn), {
 namespace dom {
 namespace {
     int size(std::string_view s) { return static_cast<int>(s.size()); }
+
+    // A text from the page: `put` writes it into a buffer of `size` bytes if it fits, and returns
+    // its length either way.
+    template <typename Put> std::string received(Put put)
+    {
+        std::vector<char> buffer(256);
+        for (;;) {
+            const int needed = put(buffer.data(), static_cast<int>(buffer.size()));
+            if (needed < static_cast<int>(buffer.size()))
+                return std::string(buffer.data(), static_cast<std::size_t>(needed));
+            buffer.resize(static_cast<std::size_t>(needed) + 1);
+        }
+    }
 
     // One JSON object, written field by field.
     class Object {
@@ -115,13 +130,7 @@ void setText(int control, std::string_view text) { js_set_text(control, text.dat
 
 std::string text(int control)
 {
-    std::vector<char> buffer(256);
-    for (;;) {
-        const int needed = js_text(control, buffer.data(), static_cast<int>(buffer.size()));
-        if (needed < static_cast<int>(buffer.size()))
-            return std::string(buffer.data(), static_cast<std::size_t>(needed));
-        buffer.resize(static_cast<std::size_t>(needed) + 1);
-    }
+    return received([control](char* buffer, int size) { return js_text(control, buffer, size); });
 }
 
 void setRows(int control, std::string_view rows, int selected)
@@ -130,7 +139,9 @@ void setRows(int control, std::string_view rows, int selected)
 }
 
 void select(int control, int row) { js_select(control, row); }
-int rowsPerPage(int control) { return js_rows_per_page(control); }
+int listHeight(int control) { return js_list_height(control); }
+int rowHeight(int control) { return js_row_height(control); }
+std::string pressedKey() { return received(js_pressed_key); }
 
 void showTime(int control, std::string_view text, std::string_view description)
 {

@@ -21,7 +21,12 @@ std::string text(int control);
 // Rows separated by '\n', built into the list in one go.
 void setRows(int control, std::string_view rows, int selected);
 void select(int control, int row);
-int rowsPerPage(int control);
+// The heights of a list's area for rows and of one row (0 while it has none), in CSS pixels.
+int listHeight(int control);
+int rowHeight(int control);
+// The key being pressed, as the browser names it (KeyboardEvent.key): "Tab", "ArrowUp", or the
+// text it types.
+std::string pressedKey();
 void showTime(int control, std::string_view text, std::string_view description);
 void announce(std::string_view text);
 void focus(int control);
@@ -63,9 +68,9 @@ void copy(std::string_view text, std::string_view said);
 extern "C" {
 void web_option_clicked(int control);
 void web_row_chosen(int control, int row);
-// `key`: a key's place in web::pageKeys. Returns 1 where the page must not give the key its own
-// meaning.
-int web_key_pressed(int control, int key, int shift, int ctrl, int alt, int meta);
+// A key pressed, dom::pressedKey, with the modifiers held. Returns 1 where the page must not give
+// the key its own meaning.
+int web_key_pressed(int shift, int ctrl, int alt, int meta);
 // The copy button below the table.
 void web_copy_timings();
 }

@@ -33,12 +33,9 @@ EMSCRIPTEN_KEEPALIVE void web_row_chosen(int control, int row)
         page->rowChosen(control, row);
 }
 
-EMSCRIPTEN_KEEPALIVE int web_key_pressed(
-    int control, int key, int shift, int ctrl, int alt, int meta)
+EMSCRIPTEN_KEEPALIVE int web_key_pressed(int shift, int ctrl, int alt, int meta)
 {
-    return page && page->keyPressed(control, key, { shift != 0, ctrl != 0, alt != 0, meta != 0 })
-        ? 1
-        : 0;
+    return page && page->keyPressed({ shift != 0, ctrl != 0, alt != 0, meta != 0 }) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void web_copy_timings()

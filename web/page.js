@@ -19,9 +19,10 @@ const Page = {
     texts: [], // per control: the element that shows its text
     descriptions: [], // per control: the hidden element its description is read from
     selected: [], // per list: the selected row, -1 for none
-    keys: {}, // KeyboardEvent.key to the number the C++ side knows it by (web::pageKeys)
+    keys: {}, // the window's own keys by KeyboardEvent.key (web::pageKeys)
     attached: false,
     waiting: [], // what the user did before the C++ side attached
+    pressed: '', // the key being pressed, as the C++ side reads it (dom::pressedKey)
     decoder: new TextDecoder(),
     encoder: new TextEncoder(),
 
@@ -185,10 +186,11 @@ const Page = {
     },
 
     // How many rows a list shows whole at once.
-    rowsPerPage: function (k) {
+    // The height of a list's area for rows and of its first row (0 for none), in CSS pixels.
+    listHeight: function (k) { return Page.boxes[k].clientHeight; },
+    rowHeight: function (k) {
         var box = Page.boxes[k];
-        var rowHeight = box.children.length ? box.children[0].offsetHeight : 0;
-        return rowHeight > 0 ? Math.max(1, Math.floor(box.clientHeight / rowHeight)) : 1;
+        return box.children.length ? box.children[0].offsetHeight : 0;
     },
 
     // A click on a row goes to the front end, which selects it and runs List1_Click. The list's
@@ -234,27 +236,30 @@ const Page = {
             ? Number(box.dataset.control) : -1;
     },
 
-    // A key's name: a key that types one character (Space aside) is a "Character"; WebKitGTK
-    // names Shift+Tab by its code alone (GTK's ISO_Left_Tab has none).
+    // A key's name, KeyboardEvent.key, or what it types; WebKitGTK names Shift+Tab by its code
+    // alone (GTK's ISO_Left_Tab has none).
     keyName: function (event) {
         if (event.key === 'Unidentified' && event.code === 'Tab')
             return 'Tab';
-        return event.key !== ' ' && [...event.key].length === 1 ? 'Character' : event.key;
+        return event.key;
     },
 
-    // Every key the C++ side knows goes there first (form::keyAction decides). A key it takes
-    // keeps none of the browser's meanings; its release has none left either, since a browser
-    // clicks a radio button on Space's release only where it let Space's press through.
+    // Every key goes to the C++ side first (form::keyAction decides); until it has attached, only
+    // the window's own keys and what types one character are kept for it. A key it takes keeps
+    // none of the browser's meanings; its release has none left either, since a browser clicks a
+    // radio button on Space's release only where it let Space's press through.
     keydown: function (event) {
         var key = Page.keyName(event);
-        // The measurements below the form (timings.js) keep the browser's own keys, once the program
-        // that builds them has run.
-        if (!(key in Page.keys) || (typeof Timings !== 'undefined' && Timings.keeps(event, key)))
+        // The measurements below the form (timings.js) keep the browser's own keys, once the
+        // program that builds them has run.
+        if (typeof Timings !== 'undefined' && Timings.keeps(event, key))
             return;
-        var number = Page.keys[key];
+        if (!Page.attached && !(key in Page.keys) && [...key].length !== 1)
+            return;
         var shift = event.shiftKey, ctrl = event.ctrlKey, alt = event.altKey, meta = event.metaKey;
         if (Page.call(function () {
-            return Module['_web_key_pressed'](Page.focused(), number, shift, ctrl, alt, meta);
+            Page.pressed = key;
+            return Module['_web_key_pressed'](shift, ctrl, alt, meta);
         })) {
             event.preventDefault();
             event.stopPropagation();

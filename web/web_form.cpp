@@ -12,6 +12,20 @@
 #include <stdexcept>
 
 namespace web {
+namespace {
+
+    // The keys the window knows by their browser names (described.h); any other is what it types.
+    form::Key keyNamed(const std::string& name)
+    {
+        for (const PageKey& known : pageKeys) {
+            if (name == known.name)
+                return known.key;
+        }
+        return form::typedKey(name);
+    }
+
+} // namespace
+
 
 // The page's elements are there already, written by the build from the same rows (markup.cpp);
 // the page's script has numbered them in this order.
@@ -68,15 +82,6 @@ const WebForm::Control& WebForm::list(form::ControlId id) const
     return controls_[static_cast<std::size_t>(number(id))];
 }
 
-int WebForm::chosenIn(form::Name group) const
-{
-    for (std::size_t k = 0; k < controls_.size(); ++k) {
-        if (controls_[k].row->name == group && dom::checked(static_cast<int>(k)))
-            return controls_[k].row->index;
-    }
-    return -1;
-}
-
 void WebForm::optionClicked(int control)
 {
     if (control < 0 || control >= static_cast<int>(controls_.size()))
@@ -114,20 +119,9 @@ std::optional<form::ControlId> WebForm::idOf(int control) const
     return form::idOf(row);
 }
 
-bool WebForm::keyPressed(int control, int key, form::Modifiers modifiers)
+bool WebForm::keyPressed(form::Modifiers modifiers)
 {
-    if (key < 0 || key >= static_cast<int>(std::size(pageKeys)))
-        return false;
-    const std::optional<form::ControlId> focused = idOf(control);
-    form::ListView shown;
-    if (focused && focused->name == form::Name::List1) {
-        const Control& focusedList = list(*focused);
-        shown = { focusedList.selected, static_cast<int>(focusedList.rows.size()),
-            dom::rowsPerPage(control) };
-    }
-    const form::Choices chosen { chosenIn(form::Name::Option1), chosenIn(form::Name::Option2) };
-    const form::KeyAction action = form::keyAction(
-        focused, pageKeys[static_cast<std::size_t>(key)].key, modifiers, chosen, shown);
+    const form::KeyAction action = form::keyAction(*this, keyNamed(dom::pressedKey()), modifiers);
     switch (action.kind) {
     case form::KeyAction::Kind::None:
         return false;
@@ -276,6 +270,14 @@ bool WebForm::isChosen(form::ControlId option) const
 bool WebForm::isShown(form::ControlId control) const { return dom::shown(number(control)); }
 
 std::optional<form::ControlId> WebForm::focused() const { return idOf(dom::focused()); }
+
+form::ListView WebForm::listView(form::ControlId id) const
+{
+    const Control& shown = list(id);
+    const int control = number(id);
+    return { shown.selected, static_cast<int>(shown.rows.size()), dom::listHeight(control),
+        dom::rowHeight(control) };
+}
 
 std::string WebForm::brokenInvariant() const { return form::brokenInvariant(*this, *this, logic_); }
 

@@ -38,8 +38,8 @@ public:
     // The page's events, with controls numbered as they were built.
     void optionClicked(int control);
     void rowChosen(int control, int row);
-    // `key` as numbered by dom::setKeys. True if the page must not give the key its own meaning.
-    bool keyPressed(int control, int key, form::Modifiers modifiers);
+    // The key dom::pressedKey. True if the page must not give the key its own meaning.
+    bool keyPressed(form::Modifiers modifiers);
     void copyTimings();
 
     const form::MainFormLogic& logic() const { return logic_; }
@@ -68,6 +68,7 @@ public:
     bool isChosen(form::ControlId option) const override;
     bool isShown(form::ControlId control) const override;
     std::optional<form::ControlId> focused() const override;
+    form::ListView listView(form::ControlId list) const override;
 
 private:
     struct Control {
@@ -81,7 +82,6 @@ private:
     std::optional<form::ControlId> idOf(int control) const;
     Control& list(form::ControlId id);
     const Control& list(form::ControlId id) const;
-    int chosenIn(form::Name group) const;
     void warmUp();
     // The lists that changed, each in one go.
     void showRows();

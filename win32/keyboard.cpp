@@ -9,9 +9,8 @@
 
 #include "main_window.h"
 
+#include "wide_text.h"
 #include "window_parts.h"
-
-#include <algorithm>
 
 namespace win32 {
 namespace {
@@ -42,50 +41,14 @@ namespace {
         case VK_F2:
             return form::Key::F2;
         default:
-            // A key that types: the list box would jump to a row starting with it.
-            return MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_CHAR) != 0
-                ? form::Key::Character
-                : form::Key::Other;
+            // What a key types comes as WM_CHAR, after its WM_KEYDOWN.
+            return form::Key::Other;
         }
     }
 
     bool held(int key) { return GetKeyState(key) < 0; }
 
-    // What a list box shows: its selected row, its rows and how many show whole at once.
-    form::ListView shownBy(HWND list)
-    {
-        RECT client {};
-        GetClientRect(list, &client);
-        const LRESULT rowHeight = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
-        const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
-        return { selected == LB_ERR ? -1 : static_cast<int>(selected),
-            static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)),
-            rowHeight > 0 ? static_cast<int>((client.bottom - client.top) / rowHeight) : 1 };
-    }
-
 } // namespace
-
-std::optional<form::ControlId> MainWindow::controlOf(HWND hwnd) const
-{
-    const Child* child = find(hwnd);
-    if (!child)
-        return std::nullopt;
-    return form::idOf(*child->row);
-}
-
-form::Choices MainWindow::choices() const
-{
-    const auto chosen = [this](form::Name group) {
-        for (int i = 0;; ++i) {
-            const HWND button = control(group, i);
-            if (!button)
-                return -1;
-            if (isChecked(button))
-                return i;
-        }
-    };
-    return { chosen(form::Name::Option1), chosen(form::Name::Option2) };
-}
 
 bool MainWindow::preTranslate(MSG& message)
 {
@@ -93,15 +56,15 @@ bool MainWindow::preTranslate(MSG& message)
         return false;
     // Alt with a key comes as WM_SYSKEYDOWN, which neither a control nor the dialog manager takes
     // (only the system: Alt+Space, Alt+F4): Alt with any key does nothing, as the logic wants.
-    if (message.message == WM_KEYDOWN) {
+    // A key that types comes again as WM_CHAR, on which a list box would jump to a row starting
+    // with it.
+    if (message.message == WM_KEYDOWN || message.message == WM_CHAR) {
         const form::Modifiers modifiers { held(VK_SHIFT), held(VK_CONTROL), held(VK_MENU),
             held(VK_LWIN) || held(VK_RWIN) };
-        const HWND focus = GetFocus();
-        const std::optional<form::ControlId> focused = controlOf(focus);
-        const form::ListView shown
-            = focused && focused->name == form::Name::List1 ? shownBy(focus) : form::ListView {};
-        const form::KeyAction action
-            = form::keyAction(focused, keyOf(message.wParam), modifiers, choices(), shown);
+        const form::Key key = message.message == WM_KEYDOWN
+            ? keyOf(message.wParam)
+            : form::typedKey(utf8(std::wstring(1, static_cast<wchar_t>(message.wParam))));
+        const form::KeyAction action = form::keyAction(*this, key, modifiers);
         switch (action.kind) {
         case form::KeyAction::Kind::Focus:
             focusWithoutChoosing(require(action.target));

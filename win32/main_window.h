@@ -76,11 +76,12 @@ public:
     void beginUpdate() override;
     void endUpdate() override;
 
-    // form::Readback, for tests: what the controls show (readback.cpp).
+    // form::Readback, for the keyboard and for tests: what the controls show (readback.cpp).
     std::string shownText(form::ControlId control) const override;
     bool isChosen(form::ControlId option) const override;
     bool isShown(form::ControlId control) const override;
     std::optional<form::ControlId> focused() const override;
+    form::ListView listView(form::ControlId list) const override;
 
 private:
     struct Child {
@@ -102,8 +103,6 @@ private:
     LRESULT colours(HDC dc, HWND control);
     void command(HWND control, WORD code);
 
-    std::optional<form::ControlId> controlOf(HWND hwnd) const;
-    form::Choices choices() const;
     void focusWithoutChoosing(HWND control);
     // Makes the window «Измервания» the first time, then brings it to the front; with the
     // keyboard focus from a key or the menu, leaving it here after a click on a time.

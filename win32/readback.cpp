@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What a test reads of the window besides what the logic reads: read from the controls as they
-// show, never from what the logic last wrote.
+// What the window shows beyond what the handlers ask for, for the keyboard's decisions and for
+// tests: read from the controls as they show, never from what the logic last wrote.
 
 #include "main_window.h"
 
@@ -39,6 +39,21 @@ std::optional<form::ControlId> MainWindow::focused() const
     if (!child)
         return std::nullopt;
     return form::idOf(*child->row);
+}
+
+form::ListView MainWindow::listView(form::ControlId list) const
+{
+    const HWND hwnd = control(list.name, list.index);
+    if (!hwnd)
+        return {};
+    RECT client {};
+    GetClientRect(hwnd, &client);
+    const LRESULT selected = SendMessageW(hwnd, LB_GETCURSEL, 0, 0);
+    const LRESULT rowHeight = SendMessageW(hwnd, LB_GETITEMHEIGHT, 0, 0);
+    return { selected == LB_ERR ? -1 : static_cast<int>(selected),
+        static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0)),
+        static_cast<int>(client.bottom - client.top),
+        rowHeight == LB_ERR ? 0 : static_cast<int>(rowHeight) };
 }
 
 } // namespace win32

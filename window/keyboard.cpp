@@ -9,8 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include <algorithm>
-
 namespace {
 
 form::Key keyOf(const QKeyEvent& event)
@@ -40,8 +38,7 @@ form::Key keyOf(const QKeyEvent& event)
     case Qt::Key_F2:
         return form::Key::F2;
     default:
-        return !event.text().isEmpty() && event.text().front().isPrint() ? form::Key::Character
-                                                                         : form::Key::Other;
+        return form::typedKey(event.text().toStdString());
     }
 }
 
@@ -55,16 +52,6 @@ form::Modifiers modifiersOf(const QKeyEvent& key)
 
 } // namespace
 
-form::Choices MainForm::choices() const
-{
-    const auto chosen = [](const auto& group) {
-        const auto at = std::find_if(
-            group.begin(), group.end(), [](const OptionButton* b) { return b->isChecked(); });
-        return at == group.end() ? -1 : static_cast<int>(at - group.begin());
-    };
-    return { chosen(Option1), chosen(Option2) };
-}
-
 // Qt asks here for Tab and Shift+Tab that no control's filter took: while no control of the
 // design has the focus. Qt's own handling of radio groups, which moves Qt::TabFocus among a
 // group's buttons as they take the focus, is not consulted, so a button chosen from code is
@@ -73,8 +60,7 @@ bool MainForm::focusNextPrevChild(bool next)
 {
     form::Modifiers modifiers;
     modifiers.shift = !next;
-    const form::KeyAction action
-        = form::keyAction(controlOf(focusWidget()), form::Key::Tab, modifiers, choices());
+    const form::KeyAction action = form::keyAction(readback(), form::Key::Tab, modifiers);
     if (action.kind != form::KeyAction::Kind::Focus)
         return false;
     widget(action.target)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
@@ -93,13 +79,7 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QWidget::eventFilter(watched, event);
     const auto& key = *static_cast<QKeyEvent*>(event);
-    const std::optional<form::ControlId> focused = controlOf(static_cast<QWidget*>(watched));
-    form::ListView shown;
-    ListBox* list = focused ? listBox(*focused) : nullptr;
-    if (list)
-        shown = { list->selectedRow(), list->count(), list->rowsPerPage() };
-    const form::KeyAction action
-        = form::keyAction(focused, keyOf(key), modifiersOf(key), choices(), shown);
+    const form::KeyAction action = form::keyAction(readback(), keyOf(key), modifiersOf(key));
     switch (action.kind) {
     case form::KeyAction::Kind::Focus:
         widget(action.target)

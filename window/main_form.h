@@ -55,7 +55,7 @@ public:
 
     std::int16_t intervalIndex() const { return logic_.intervalIndex(); }
     std::int16_t methodIndex() const { return logic_.methodIndex(); }
-    const form::Measured& measured() const { return logic_.measured(); }
+    const form::LastClick& lastClick() const { return logic_.lastClick(); }
 
     // What a test reads of the window: the logic's read operations on the controls, and what the
     // logic never reads (readback.cpp).
@@ -90,7 +90,6 @@ protected:
 private:
     void createControls();
     void connectControls();
-    form::Choices choices() const;
 
     // form::Controls
     void clearList(form::ControlId list) override;
@@ -115,6 +114,7 @@ private:
     bool isChosen(form::ControlId option) const override;
     bool isShown(form::ControlId control) const override;
     std::optional<form::ControlId> focused() const override;
+    form::ListView listView(form::ControlId list) const override;
 
     // The controls, in the design's arrays and indices; owned by the window.
     std::array<TextBox*, 2> Text1 {};

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What a test reads of the window besides what the logic reads: read from the widgets as they
-// show, never from what the logic last wrote.
+// What the window shows beyond what the handlers ask for, for the keyboard's decisions and for
+// tests: read from the widgets as they show, never from what the logic last wrote.
 
 #include "main_form.h"
 
@@ -44,4 +44,13 @@ std::optional<form::ControlId> MainForm::focused() const
 {
     const QWidget* focus = QApplication::focusWidget();
     return focus ? controlOf(focus) : std::nullopt;
+}
+
+form::ListView MainForm::listView(form::ControlId list) const
+{
+    const ListBox* box = listBox(list);
+    if (!box)
+        return {};
+    return { box->selectedRow(), box->count(), box->viewport()->height(),
+        box->count() > 0 ? box->sizeHintForRow(0) : 0 };
 }

@@ -248,9 +248,3 @@ void ListBox::selectByKey(int row)
         selectionModel()->clearCurrentIndex();
     setSelectedRow(row);
 }
-
-int ListBox::rowsPerPage() const
-{
-    const int rowHeight = count() > 0 ? sizeHintForRow(0) : 0;
-    return rowHeight > 0 ? std::max(viewport()->height() / rowHeight, 1) : 1;
-}

@@ -52,8 +52,6 @@ public:
     void setSelectedRow(int row);
     // Selects `row` as a key pressed in the list does, so that a screen reader hears of it.
     void selectByKey(int row);
-    // How many rows the list shows whole at once.
-    int rowsPerPage() const;
 
 Q_SIGNALS:
     // A row became selected, by the user or by setSelectedRow.

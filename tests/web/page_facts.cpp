@@ -12,7 +12,7 @@
 #include "../random_events.h"
 #include "design.h"
 #include "form_texts.h"
-#include "measured_time.h"
+#include "time_text.h"
 #include "measurement.h"
 #include "trial_division.h"
 
@@ -130,7 +130,7 @@ std::string operations(const primes::Interval& interval)
          ++method) {
         const std::int64_t count = primes::findPrimes(index, method).remainderOperations;
         out += (out.empty() ? "[" : ", ")
-            + object({ { "count", number(count) }, { "text", quote(measured::countText(count)) } });
+            + object({ { "count", number(count) }, { "text", quote(form::countText(count)) } });
     }
     return out + "]";
 }
@@ -141,11 +141,11 @@ std::string timeFormat()
 {
     std::string units;
     for (std::int64_t nanoseconds = 1; nanoseconds <= 1'000'000'000; nanoseconds *= 1000) {
-        const std::string text = measured::durationText(nanoseconds);
+        const std::string text = form::durationText(nanoseconds);
         units += (units.empty() ? "{" : ", ") + quote(text.substr(text.rfind(' ') + 1)) + ": "
             + number(nanoseconds);
     }
-    const std::string tenths = measured::durationText(1500, 2); // "1,5 мкс"
+    const std::string tenths = form::durationText(1500, 2); // "1,5 мкс"
     return object(
         { { "units", units + "}" }, { "decimal", quote(tenths.substr(1, tenths.find('5') - 1)) },
             { "mostDigits", number(form::digitsFor(std::numeric_limits<std::int64_t>::max())) } });

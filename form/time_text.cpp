@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "measured_time.h"
+#include "time_text.h"
 
 #include <algorithm>
 
-namespace measured {
+namespace form {
 
 std::string durationText(std::int64_t nanoseconds, int digits)
 {
@@ -59,4 +59,4 @@ std::string countText(std::int64_t count)
     return text;
 }
 
-} // namespace measured
+} // namespace form

@@ -3,12 +3,13 @@
 
 #pragma once
 
+// How the window writes the times it measured (measurement.h) and the counts beside them, in
+// Bulgarian, as UTF-8. No Qt: the same text in every window, in the tests and in the benchmark.
+
 #include <cstdint>
 #include <string>
 
-// How the window writes what it measured, in Bulgarian, as UTF-8. No Qt: the same text in the
-// window, in the tests and in the benchmark.
-namespace measured {
+namespace form {
 
 // Three significant digits, a decimal comma and the unit that keeps the number between 1 and 999:
 // "850 нс", "11,3 мкс", "1,28 мс", "81,6 мс". Below a microsecond, whole nanoseconds, the
@@ -19,4 +20,4 @@ std::string durationText(std::int64_t nanoseconds, int digits = 3);
 // no-break space so that a tooltip never splits a number ("4823", "645 644").
 std::string countText(std::int64_t count);
 
-} // namespace measured
+} // namespace form
