@@ -146,8 +146,8 @@ Chart timingChart(const TimingTable& table)
     for (int decade = chart.lowDecade; decade <= chart.highDecade; ++decade) {
         const double y = timeY(powerOfTen(decade));
         chart.paths.push_back(line({ { plotLeft, y }, { plotRight, y } }, gridGrey));
-        chart.texts.push_back({ { plotLeft - 6, y }, durationText(powerOfTen(decade), 1),
-            ChartText::Anchor::End });
+        chart.texts.push_back(
+            { { plotLeft - 6, y }, durationText(powerOfTen(decade), 1), ChartText::Anchor::End });
     }
     chart.paths.push_back(line(
         { { plotLeft, plotTop }, { plotLeft, plotBottom }, { plotRight, plotBottom } }, black));

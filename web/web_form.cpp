@@ -26,7 +26,6 @@ namespace {
 
 } // namespace
 
-
 // The page's elements are there already, written by the build from the same rows (markup.cpp);
 // the page's script has numbered them in this order.
 WebForm::WebForm()

@@ -12,8 +12,8 @@
 #include "../random_events.h"
 #include "design.h"
 #include "form_texts.h"
-#include "time_text.h"
 #include "measurement.h"
+#include "time_text.h"
 #include "trial_division.h"
 
 #include <cstdio>
