@@ -10,6 +10,10 @@
 # Debug builds keep full paths, for the debugger.
 add_compile_options("$<$<NOT:$<CONFIG:Debug>>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>"
     "$<$<NOT:$<CONFIG:Debug>>:-ffile-prefix-map=${PROJECT_BINARY_DIR}=build>")
+# moc's output includes each header by its name on the include path, not by a path from the build
+# folder back to the sources (../../../window), which no prefix map covers and which differs with
+# where the build folder lies.
+set(CMAKE_AUTOMOC_PATH_PREFIX ON)
 
 # The page (web/) is WebAssembly, checked by the browser: no stack protector, no ELF or PE
 # hardening, and no sanitizers.
