@@ -12,7 +12,9 @@ stage=$1
 rm -rf "$stage" "$stage.staged"
 mkdir -p "$stage"
 cp "$4" "$5" "$stage"/
-"$2" -o "$stage/prime-intervals.exe" "$3"
+# strip stamps a PE file with the time, unless SOURCE_DATE_EPOCH gives one: without it, 0, as the
+# linker leaves it (--no-insert-timestamp).
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-0} "$2" -o "$stage/prime-intervals.exe" "$3"
 chmod 755 "$stage" "$stage/prime-intervals.exe"
 chmod 644 "$stage/README.txt" "$stage/LICENSE.txt"
 if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
