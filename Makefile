@@ -16,8 +16,8 @@ CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 WINDOWS_CONFIGURE = cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	$(if $(wildcard $(WINDOWS_BUILD)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake)
 
-.PHONY: all build program run test test-sanitizers bench install package screenshot format \
-	format-check clean
+.PHONY: all build program run test test-sanitizers bench install package release screenshot \
+	format format-check clean
 .PHONY: windows test-windows screenshot-windows
 .PHONY: web test-web screenshot-web
 # emscripten's toolchain through emcmake, only on the first configure, as for Windows. emcc finds
@@ -122,6 +122,13 @@ package:
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && cpack -G DEB
 
+# Every file of a release, built from the commit checked out into dist/: the .deb, the Windows .zip
+# and installer, the page, the source archive, and SHA256SUMS over them, checked. The same commit
+# gives the same bytes on every machine with the same Debian (scripts/release).
+release:
+	@scripts/install-deps release
+	scripts/release
+
 # docs/screenshot.png, from the real window under Xvfb.
 screenshot:
 	@scripts/install-deps screenshot
@@ -157,4 +164,4 @@ format-check:
 # Every build folder the targets above make.
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD)
-	rm -rf $(WINDOWS_BUILD) $(WEB_BUILD)
+	rm -rf $(WINDOWS_BUILD) $(WEB_BUILD) build-dist

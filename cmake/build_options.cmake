@@ -3,6 +3,18 @@
 # Hardening for every binary of the project, and the optional sanitizer build that `make test`
 # runs beside the ordinary one. Included by the top-level CMakeLists.txt; adds to project_options.
 
+# The same sources give the same bytes wherever they are checked out and built: the paths of the
+# source and build folders are written as ./ and build/ into debugging information and __FILE__.
+# For every compilation, also those Qt's tools add (resources, moc), which take no project_options;
+# the build folder last, as it may lie inside the source folder and GCC takes the last match.
+# Debug builds keep full paths, for the debugger.
+add_compile_options("$<$<NOT:$<CONFIG:Debug>>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>"
+    "$<$<NOT:$<CONFIG:Debug>>:-ffile-prefix-map=${PROJECT_BINARY_DIR}=build>")
+# moc's output includes each header by its name on the include path, not by a path from the build
+# folder back to the sources (../../../window), which no prefix map covers and which differs with
+# where the build folder lies.
+set(CMAKE_AUTOMOC_PATH_PREFIX ON)
+
 # The page (web/) is WebAssembly, checked by the browser: no stack protector, no ELF or PE
 # hardening, and no sanitizers.
 if(EMSCRIPTEN)
@@ -24,7 +36,10 @@ if(WIN32)
     #
     # The ELF hardening below means nothing for a PE file: Windows' loader takes ASLR and DEP from
     # the PE header, which binutils sets by default (--dynamicbase, --nxcompat, --high-entropy-va).
-    target_link_options(project_options INTERFACE -static -fstack-protector-strong)
+    #
+    # The linker writes no time stamp into the PE header, so the same sources give the same .exe.
+    target_link_options(project_options INTERFACE -static -fstack-protector-strong
+        LINKER:--no-insert-timestamp)
     target_compile_definitions(project_options INTERFACE
         UNICODE _UNICODE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
     return()
