@@ -169,6 +169,8 @@ TimingsWindow::TimingsWindow(const form::TimingTable& table, QWidget* parent)
     tableView_->setAccessibleName(QString::fromUtf8(texts::measurementsTitle));
     tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
     tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the chart, as between any two controls; the arrows move in it.
+    tableView_->setTabKeyNavigation(false);
     tableView_->setCornerButtonEnabled(false);
     tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tableView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
