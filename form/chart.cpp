@@ -17,10 +17,10 @@ namespace {
 
     // The plot's box within the chart, leaving room for the time labels on the left, the
     // intervals below and the legend under them.
-    constexpr double plotLeft = 62, plotRight = 390, plotTop = 10, plotBottom = 196;
-    constexpr double intervalLabelY = 213;
-    constexpr double legendY[] = { 240, 264 };
-    constexpr double legendX[] = { 16, 206 };
+    constexpr double plotLeft = 62, plotRight = 352, plotTop = 10, plotBottom = 188;
+    constexpr double intervalLabelY = 206;
+    constexpr double legendY[] = { 232, 256 };
+    constexpr double legendX[] = { 16, 186 };
     constexpr double markerRadius = 5;
 
     constexpr std::uint32_t black = 0x000000;

@@ -41,9 +41,10 @@ struct ChartText {
 };
 
 struct Chart {
-    static constexpr double width = 400;
-    static constexpr double height = 280;
-    static constexpr double textSize = 13;
+    // Narrow enough that on a phone 320 pixels wide the words stay near 12 pixels.
+    static constexpr double width = 360;
+    static constexpr double height = 270;
+    static constexpr double textSize = 14;
 
     std::vector<ChartPath> paths; // in drawing order: grid, axes, lines, markers, legend
     std::vector<ChartText> texts;

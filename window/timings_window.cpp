@@ -186,6 +186,15 @@ TimingsWindow::TimingsWindow(const form::TimingTable& table, QWidget* parent)
     layout->addWidget(tableView_);
     layout->addWidget(chart_, 1);
     setTabOrder(tableView_, chart_);
+    // Wide enough for every heading of the table in full, the columns alike.
+    int widest = 0;
+    for (int side = 0; side < form::sideCount; ++side)
+        widest = std::max(widest, tableView_->horizontalHeader()->sectionSizeHint(side));
+    const int tableWidth = tableView_->verticalHeader()->sizeHint().width()
+        + form::sideCount * (widest + 8) + 2 * tableView_->frameWidth();
+    resize(std::max(sizeHint().width(),
+               tableWidth + layout->contentsMargins().left() + layout->contentsMargins().right()),
+        sizeHint().height());
 }
 
 QWidget* TimingsWindow::chartView() const { return chart_; }
