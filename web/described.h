@@ -12,6 +12,7 @@
 #include "keyboard.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace web {
@@ -55,6 +56,10 @@ FormDescription describeForm();
 
 // The page's title: the window's caption, its run of blanks as no-break spaces.
 std::string pageTitle();
+
+// `text` as the markup's text or, with `attribute`, an attribute's value in double quotes. CR is
+// dropped: a text area's lines end with LF, whatever they were written with.
+std::string escaped(std::string_view text, bool attribute = false);
 
 // The keys the window knows by their browser names (KeyboardEvent.key); any other is what it
 // types (form::typedKey). Until the program has attached, the page keeps these and what types one

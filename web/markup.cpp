@@ -18,35 +18,9 @@
 
 namespace {
 
-std::string escaped(std::string_view text, bool attribute)
-{
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += attribute ? "&quot;" : "\"";
-            break;
-        case '\r':
-            break; // a text area's lines end with LF, whatever they were written with
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 std::string attribute(std::string_view name, std::string_view value)
 {
-    return ' ' + std::string(name) + "=\"" + escaped(value, true) + '"';
+    return ' ' + std::string(name) + "=\"" + web::escaped(value, true) + '"';
 }
 
 // "Option1(2)" as a CSS selector: #Option1\(2\).
@@ -106,7 +80,7 @@ public:
         for (const web::ControlDescription& c : described_) {
             if (!c.description.empty() || c.element == web::Element::Time) {
                 out += "<span" + attribute("id", c.id + "-description") + '>'
-                    + escaped(c.description, false) + "</span>";
+                    + web::escaped(c.description, false) + "</span>";
             }
         }
         return out + "</div>\n";
@@ -160,7 +134,7 @@ private:
         case web::Element::TextBox:
             // The line feed after the tag is the parser's, not the text's.
             return "<textarea" + id + common + named + " readonly spellcheck=\"false\">\n"
-                + escaped(c.text, false) + "</textarea>\n";
+                + web::escaped(c.text, false) + "</textarea>\n";
         case web::Element::List:
             return "<div" + id + common + named
                 + " class=\"list\" role=\"listbox\" tabindex=\"0\"></div>\n";
@@ -179,13 +153,13 @@ private:
             // The label is the whole coloured rectangle: a tap anywhere in it chooses.
             return "<label" + attribute("id", c.id + "-box") + common
                 + " class=\"option\"><input type=\"radio\"" + attribute("name", c.radioGroup) + id
-                + named + (c.chosen ? " checked" : "") + "><span>" + escaped(c.text, false)
+                + named + (c.chosen ? " checked" : "") + "><span>" + web::escaped(c.text, false)
                 + "</span></label>\n";
         case web::Element::Label:
         case web::Element::Time:
             return "<div" + id + common + named + " class=\""
                 + (c.element == web::Element::Time ? "label time" : "label") + "\"><span>"
-                + escaped(c.text, false) + "</span></div>\n";
+                + web::escaped(c.text, false) + "</span></div>\n";
         }
         return {};
     }

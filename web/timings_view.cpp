@@ -4,6 +4,7 @@
 #include "timings_view.h"
 
 #include "chart.h"
+#include "described.h"
 #include "dom.h"
 #include "form_texts.h"
 
@@ -29,27 +30,6 @@ namespace {
         if (s.back() == '.')
             s.pop_back();
         return s;
-    }
-
-    std::string escaped(const std::string& text)
-    {
-        std::string out;
-        for (const char c : text) {
-            switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            default:
-                out += c;
-            }
-        }
-        return out;
     }
 
     const char* anchorName(form::ChartText::Anchor anchor)
