@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace form {
@@ -26,11 +27,10 @@ class Controls {
 public:
     virtual ~Controls() = default;
 
-    // List boxes: List1(0), List1(1) and the hidden List2(0) to List2(3).
-    virtual void clearList(ControlId list) = 0;
-    virtual void appendRow(ControlId list, const std::string& text) = 0;
-    virtual std::int16_t rowCount(ControlId list) const = 0;
-    virtual std::string rowText(ControlId list, std::int16_t row) const = 0;
+    // The result lists, List1(0) and List1(1). The logic holds their rows and measures its work on
+    // them as plain data (form_logic.h); a window shows them all at once with no row selected,
+    // replacing what it showed, within the update bracket.
+    virtual void showRows(ControlId list, std::span<const std::string> rows) = 0;
     virtual std::int16_t selectedRow(ControlId list) const = 0;
     // Selecting the row already selected must raise no click: the row sync relies on it to end.
     virtual void setSelectedRow(ControlId list, std::int16_t row) = 0;
@@ -51,11 +51,9 @@ public:
     // Has a screen reader read `text` once, without moving the focus, where the system can.
     virtual void announce(const std::string& text) = 0;
 
-    // The update bracket: an interval click puts it around the measured work, so that what each
-    // time covers is the same on every window system. The stored side's time covers the refill
-    // of List1(0) through the operations above, the computed side's all of FindPrimes: the search
-    // and the refill of List1(1). Neither covers the window system's drawing of the rows, which
-    // a front end holds back from beginUpdate until endUpdate, and which happens after that.
+    // The update bracket: an interval click puts it around its work, so that the lists, the
+    // summary and both times appear in one repaint. Neither time covers anything done to a
+    // control: a front end holds back its drawing from beginUpdate until endUpdate.
     virtual void beginUpdate() = 0;
     virtual void endUpdate() = 0;
 };
@@ -84,8 +82,9 @@ public:
     // The control of the design that has the keyboard focus; none when nothing has it or it is
     // elsewhere (the window itself, another window).
     virtual std::optional<ControlId> focused() const = 0;
-    // What a list box of the design shows.
+    // What a list box of the design shows, and the text of one of its rows (empty past the last).
     virtual ListView listView(ControlId list) const = 0;
+    virtual std::string rowText(ControlId list, int row) const = 0;
 };
 
 } // namespace form

@@ -8,18 +8,25 @@
 // A front end builds its controls from the design (design.h), implements Controls over them, calls
 // Form_Load before showing the window, and turns its controls' clicks into calls of the handlers
 // below. A click on an interval button runs Option1_Click: within the update bracket (controls.h),
-// the left list is refilled from the stored list, the summary replaces the text box's text, and
-// FindPrimes refills the right list by trial division, each side measured on the front end's
-// clock (measurement.h); then the two times are shown and the result is read out. A method
-// button only records the bound for the next interval. Selecting a row in either list selects the
-// same row in both.
+// the left list's rows are refilled from the stored list, the summary replaces the text box's
+// text, and FindPrimes refills the right list's rows by trial division, each side measured on the
+// front end's clock (measurement.h); the window then gets both lists' rows, and the two times are
+// shown and the result read out. A method button only records the bound for the next interval.
+// Selecting a row in either list selects the same row in both.
+//
+// The result lists' rows are the logic's, plain strings: the work each time covers is then the
+// same in every window, that side's own for the clicked interval, and none of a toolkit's per-row
+// bookkeeping, nor the removal of the rows an earlier click left.
 
 #include "clock.h"
 #include "controls.h"
 #include "measurement.h"
 #include "timing_table.h"
 
+#include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace form {
 
@@ -48,12 +55,25 @@ public:
     void Option2_Click(std::int16_t Index);
     void List1_Click(std::int16_t Index);
 
+    // Runs both sides' work a while, unshown, on rows of its own: code run for the first time is
+    // slow (cold caches and pages; a browser optimises WebAssembly only once it has run), and the
+    // first figure a pupil sees must be like every later one. About 10 ms of the clock; a front
+    // end calls it once its window is painted.
+    void warmUp();
+
     std::int16_t intervalIndex() const { return IntervalIndex; }
     std::int16_t methodIndex() const { return MethodIndex; }
     const LastClick& lastClick() const { return lastClick_; }
     const TimingTable& timings() const { return timings_; }
+    // The rows of List1(0) or List1(1).
+    const std::vector<std::string>& rows(std::int16_t list) const;
 
 private:
+    using Rows = std::vector<std::string>;
+    // Each side's work: the stored rows copied, the primes found and written (with the count of
+    // remainder operations), into rows emptied first, their memory given back.
+    static void copyStored(Rows& into, std::int16_t interval);
+    static std::int64_t search(Rows& into, std::int16_t interval, std::int16_t method);
     void FindPrimes();
     void showTimes(const std::string& summary);
 
@@ -62,6 +82,7 @@ private:
     std::int16_t IntervalIndex = -1; // -1 until the user chooses an interval
     std::int16_t MethodIndex = 2;
     LastClick lastClick_;
+    std::array<Rows, 2> List1_;
     TimingTable timings_;
 };
 

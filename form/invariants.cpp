@@ -49,15 +49,15 @@ namespace {
         return {};
     }
 
-    std::string listHolds(const Controls& controls, ControlId list,
+    std::string listHolds(const Readback& shown, ControlId list,
         std::span<const char* const> expected, const std::string& what)
     {
-        const std::int16_t count = controls.rowCount(list);
-        if (count != static_cast<std::int16_t>(expected.size()))
+        const int count = shown.listView(list).count;
+        if (count != static_cast<int>(expected.size()))
             return nameOf(list) + " has " + std::to_string(count) + " rows, not the "
                 + std::to_string(expected.size()) + " " + what;
-        for (std::int16_t row = 0; row < count; ++row) {
-            const std::string text = controls.rowText(list, row);
+        for (int row = 0; row < count; ++row) {
+            const std::string text = shown.rowText(list, row);
             if (text != expected[static_cast<std::size_t>(row)])
                 return nameOf(list) + " row " + std::to_string(row) + " is " + quoted(text)
                     + ", not " + quoted(expected[static_cast<std::size_t>(row)]) + " of " + what;
@@ -84,9 +84,9 @@ std::string brokenInvariant(
     for (std::int16_t i = 0; i < intervals; ++i) {
         const ControlId stored { Name::List2, i };
         const std::size_t rows = initialRows(*rowOf(stored)).size();
-        if (controls.rowCount(stored) != static_cast<std::int16_t>(rows))
-            return nameOf(stored) + " has " + std::to_string(controls.rowCount(stored))
-                + " rows, not its " + std::to_string(rows) + " stored ones";
+        if (const int count = shown.listView(stored).count; count != static_cast<int>(rows))
+            return nameOf(stored) + " has " + std::to_string(count) + " rows, not its "
+                + std::to_string(rows) + " stored ones";
     }
     const std::span<const char* const> expected = interval >= 0
         ? initialRows(*rowOf({ Name::List2, interval }))
@@ -95,7 +95,7 @@ std::string brokenInvariant(
         ? std::string("stored primes of ") + texts::intervalCaptions[interval]
         : std::string("rows before any interval is chosen");
     for (std::int16_t i = 0; i < 2; ++i) {
-        if (std::string broken = listHolds(controls, { Name::List1, i }, expected, what);
+        if (std::string broken = listHolds(shown, { Name::List1, i }, expected, what);
             !broken.empty())
             return broken;
     }

@@ -73,9 +73,9 @@ inline QWidget* control(const MainForm& form, const QString& name)
 // A click where a person clicks: on the row's middle, scrolled into view first.
 inline void clickRow(ListBox* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    list->scrollToItem(list->item(row));
+    list->scrollTo(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-        list->visualItemRect(list->item(row)).center());
+        list->visualRect(list->model()->index(row, 0)).center());
 }
 
 // Far right of the button, away from its circle and caption.

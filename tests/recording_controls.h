@@ -13,6 +13,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -109,31 +110,12 @@ private:
         --clickDepth;
     }
 
-    void changingList(form::ControlId id)
+    void showRows(form::ControlId id, std::span<const std::string> rows) override
     {
-        if (!updating && id.name == form::Name::List1)
+        if (!updating)
             ++listChangesOutsideUpdate;
-    }
-
-    void clearList(form::ControlId id) override
-    {
-        changingList(id);
-        list(id).rows.clear();
+        list(id).rows.assign(rows.begin(), rows.end());
         list(id).selected = -1;
-    }
-    void appendRow(form::ControlId id, const std::string& text) override
-    {
-        changingList(id);
-        list(id).rows.push_back(text);
-    }
-    std::int16_t rowCount(form::ControlId id) const override
-    {
-        const auto found = lists.find(key(id.name, id.index));
-        return found == lists.end() ? 0 : static_cast<std::int16_t>(found->second.rows.size());
-    }
-    std::string rowText(form::ControlId id, std::int16_t row) const override
-    {
-        return lists.at(key(id.name, id.index)).rows.at(static_cast<std::size_t>(row));
     }
     std::int16_t selectedRow(form::ControlId id) const override
     {
@@ -196,7 +178,15 @@ private:
     std::optional<form::ControlId> focused() const override { return focus; }
     form::ListView listView(form::ControlId id) const override
     {
-        return { selectedRow(id), rowCount(id), 0, 0 };
+        const auto found = lists.find(key(id.name, id.index));
+        const int count = found == lists.end() ? 0 : static_cast<int>(found->second.rows.size());
+        return { selectedRow(id), count, 0, 0 };
+    }
+    std::string rowText(form::ControlId id, int row) const override
+    {
+        const std::vector<std::string>& rows = lists.at(key(id.name, id.index)).rows;
+        return row >= 0 && row < static_cast<int>(rows.size()) ? rows[static_cast<std::size_t>(row)]
+                                                               : std::string();
     }
 
     std::map<std::pair<int, int>, List> lists;

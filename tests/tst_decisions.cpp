@@ -58,6 +58,7 @@ struct Window final : form::Readback {
     bool isShown(ControlId) const override { return true; }
     std::optional<ControlId> focused() const override { return focus; }
     form::ListView listView(ControlId) const override { return list; }
+    std::string rowText(ControlId, int) const override { return {}; }
 };
 
 KeyAction press(std::optional<ControlId> focus, Key key, form::Modifiers modifiers,

@@ -60,7 +60,7 @@ void TestDrawn::intervalClickDrawsRowsAndTimes()
             const QWidget* viewport = list->viewport();
             int lastShown = -1;
             for (int row = 0; row < list->count(); ++row) {
-                const QRect item = list->visualItemRect(list->item(row));
+                const QRect item = list->visualRect(list->model()->index(row, 0));
                 if (!viewport->rect().contains(item))
                     break;
                 lastShown = row;

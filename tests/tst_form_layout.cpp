@@ -197,8 +197,6 @@ void TestFormLayout::controls()
         QCOMPARE(frame->frameShape(), QFrame::NoFrame);
     if (const auto* list = qobject_cast<const QListView*>(widget)) {
         QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
-        if (const auto* items = qobject_cast<const QListWidget*>(list))
-            QVERIFY(!items->isSortingEnabled());
     }
 }
 

@@ -118,9 +118,9 @@ void TestMainForm::secondIntervalReplacesSummary()
 {
     clickOption(form->option1()[0]);
     clickRow(form->list1()[1], 2);
-    const QList<QListWidgetItem*> selected = form->list1()[0]->selectedItems();
+    const QModelIndexList selected = form->list1()[0]->selectionModel()->selectedRows();
     QCOMPARE(selected.size(), 1);
-    QCOMPARE(selected.first()->text(), u"5"_s);
+    QCOMPARE(selected.first().data().toString(), u"5"_s);
     clickOption(form->option1()[3]);
 
     QCOMPARE(form->text1()[0]->text(), expectedSummary(3));
@@ -171,12 +171,12 @@ void TestMainForm::rowSyncByMouse()
     const QString prime = expectedRows(interval).at(row);
     for (const ListBox* list : form->list1()) {
         QCOMPARE(list->selectedRow(), row);
-        QCOMPARE(list->selectedItems().size(), 1);
-        QCOMPARE(list->selectedItems().first()->text(), prime);
+        QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(list->selectionModel()->selectedRows().first().data().toString(), prime);
     }
     // The other list scrolls its selected row into view.
     const ListBox* other = form->list1()[static_cast<std::size_t>(1 - clicked)];
-    QVERIFY(other->viewport()->rect().intersects(other->visualItemRect(other->item(row))));
+    QVERIFY(other->viewport()->rect().intersects(other->visualRect(other->model()->index(row, 0))));
 }
 
 void TestMainForm::rowSyncByKeyboard_data()
@@ -226,7 +226,8 @@ void TestMainForm::rowSyncByKeyboard()
     QCOMPARE(form->list1()[1]->selectedRow(), selected);
     // The row is in view in both lists.
     for (const ListBox* shown : form->list1())
-        QVERIFY(shown->viewport()->rect().contains(shown->visualItemRect(shown->item(selected))));
+        QVERIFY(shown->viewport()->rect().contains(
+            shown->visualRect(shown->model()->index(selected, 0))));
 }
 
 void TestMainForm::selectionCannotBeTakenAway_data()

@@ -109,10 +109,11 @@ private:
             return click(list->viewport(), at, modifiers, u"empty List1(%1)"_s.arg(index));
         }
         const int row = pick(list->count());
-        list->scrollToItem(list->item(row));
-        const QRect rect = list->visualItemRect(list->item(row));
+        list->scrollTo(list->model()->index(row, 0));
+        const QRect rect = list->visualRect(list->model()->index(row, 0));
         return click(list->viewport(), rect.center(), modifiers,
-            u"List1(%1) row %2 (%3)"_s.arg(index).arg(row).arg(list->item(row)->text()));
+            u"List1(%1) row %2 (%3)"_s.arg(index).arg(row).arg(
+                QString::fromStdString(list->rowText(row))));
     }
 
     QString pressKey()
@@ -200,7 +201,7 @@ QString TestRandomUse::brokenInvariant(const MainForm& form) const
     if (!shared.empty())
         return QString::fromStdString(shared);
     for (const ListBox* list : form.list1()) {
-        if (list->selectedItems().size() > 1)
+        if (list->selectionModel()->selectedRows().size() > 1)
             return u"%1 has more than one selected row"_s.arg(list->objectName());
     }
     // The text the box keeps for the logic is the one it shows.

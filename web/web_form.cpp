@@ -7,7 +7,6 @@
 #include "design.h"
 #include "dom.h"
 #include "timings_view.h"
-#include "trial_division.h"
 
 #include <stdexcept>
 
@@ -42,24 +41,8 @@ WebForm::WebForm()
     // The page's autofocus has placed it, unless the user has moved it since.
     if (dom::focused() < 0)
         dom::focus(number(form::initialFocus()));
-    warmUp();
-}
-
-// A browser runs new WebAssembly through a quick baseline compiler first and optimises a function
-// only once it has run for a while, and a call that is running keeps its code. So the first
-// interval click would time the search in unoptimised code, about twice as slow as every click
-// after it, where a native program is as fast at its first click as at any. A search of a middle
-// interval with each bound, about 10 ms in all, has the engine optimise it, and the bounds, before
-// the pupil's first click.
-void WebForm::warmUp()
-{
-    constexpr std::int64_t enough = 10'000'000; // ns
-    constexpr int mostRuns = 30;
-    const auto methods = static_cast<int>(primes::methodCount);
-    const std::int64_t start = clock_.now();
-    for (int runs = 0; runs < mostRuns && (runs < 2 * methods || clock_.now() - start < enough);
-         ++runs)
-        primes::findPrimes(2, static_cast<std::int16_t>(runs % methods));
+    // The page's script starts the program once the form is painted.
+    logic_.warmUp();
 }
 
 int WebForm::number(form::ControlId id) const
@@ -148,7 +131,7 @@ bool WebForm::keyPressed(form::Modifiers modifiers)
 
 void WebForm::copyTimings() { web::copyTimings(logic_.timings()); }
 
-void WebForm::showRows()
+void WebForm::writeRows()
 {
     for (std::size_t k = 0; k < controls_.size(); ++k) {
         Control& control = controls_[k];
@@ -167,7 +150,7 @@ void WebForm::showRows()
 
 void WebForm::update()
 {
-    showRows();
+    writeRows();
     if (times_) {
         for (std::size_t i = 0; i < times_->size(); ++i) {
             dom::showTime(number({ form::Name::Label2, static_cast<std::int16_t>(i) }),
@@ -185,32 +168,12 @@ void WebForm::update()
     }
 }
 
-void WebForm::clearList(form::ControlId id)
+void WebForm::showRows(form::ControlId id, std::span<const std::string> rows)
 {
     Control& control = list(id);
-    control.rows.clear();
+    control.rows.assign(rows.begin(), rows.end());
     control.selected = -1;
     control.changed = control.row->visible;
-}
-
-void WebForm::appendRow(form::ControlId id, const std::string& text)
-{
-    Control& control = list(id);
-    control.rows.push_back(text);
-    control.changed = control.row->visible;
-}
-
-std::int16_t WebForm::rowCount(form::ControlId id) const
-{
-    return static_cast<std::int16_t>(list(id).rows.size());
-}
-
-std::string WebForm::rowText(form::ControlId id, std::int16_t row) const
-{
-    const Control& control = list(id);
-    if (row < 0 || static_cast<std::size_t>(row) >= control.rows.size())
-        return {};
-    return control.rows[static_cast<std::size_t>(row)];
 }
 
 std::int16_t WebForm::selectedRow(form::ControlId id) const
@@ -276,6 +239,14 @@ form::ListView WebForm::listView(form::ControlId id) const
     const int control = number(id);
     return { shown.selected, static_cast<int>(shown.rows.size()), dom::listHeight(control),
         dom::rowHeight(control) };
+}
+
+std::string WebForm::rowText(form::ControlId id, int row) const
+{
+    const Control& control = list(id);
+    if (row < 0 || static_cast<std::size_t>(row) >= control.rows.size())
+        return {};
+    return control.rows[static_cast<std::size_t>(row)];
 }
 
 std::string WebForm::brokenInvariant() const { return form::brokenInvariant(*this, *this, logic_); }

@@ -47,10 +47,7 @@ public:
     std::string brokenInvariant() const;
 
     // form::Controls
-    void clearList(form::ControlId list) override;
-    void appendRow(form::ControlId list, const std::string& text) override;
-    std::int16_t rowCount(form::ControlId list) const override;
-    std::string rowText(form::ControlId list, std::int16_t row) const override;
+    void showRows(form::ControlId list, std::span<const std::string> rows) override;
     std::int16_t selectedRow(form::ControlId list) const override;
     void setSelectedRow(form::ControlId list, std::int16_t row) override;
     std::string caption(form::ControlId option) const override;
@@ -59,9 +56,9 @@ public:
     // Shown by update(), after the handler: the table and chart below the form (timings_view.h).
     void showTimingTable(const form::TimingTable& table) override { timings_ = table; }
     void announce(const std::string& text) override;
-    // Nothing to do: rows are only data until showRows, at the end of the bracket or the handler.
+    // Nothing to do: rows are only data until writeRows, at the end of the bracket or the handler.
     void beginUpdate() override { }
-    void endUpdate() override { showRows(); }
+    void endUpdate() override { writeRows(); }
 
     // form::Readback: what the page's elements show.
     std::string shownText(form::ControlId control) const override;
@@ -69,6 +66,7 @@ public:
     bool isShown(form::ControlId control) const override;
     std::optional<form::ControlId> focused() const override;
     form::ListView listView(form::ControlId list) const override;
+    std::string rowText(form::ControlId list, int row) const override;
 
 private:
     struct Control {
@@ -82,9 +80,8 @@ private:
     std::optional<form::ControlId> idOf(int control) const;
     Control& list(form::ControlId id);
     const Control& list(form::ControlId id) const;
-    void warmUp();
     // The lists that changed, each in one go.
-    void showRows();
+    void writeRows();
     // After each handler: the lists that changed, the times, then the announcement.
     void update();
 

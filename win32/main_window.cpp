@@ -17,6 +17,8 @@ namespace {
     // The system menu's item for the window «Измервания»: below the system's own commands
     // (0xF000 and up), its low four bits clear as the system wants.
     constexpr UINT measurementsCommand = 0x0010;
+    // Posted to itself once shown: warm up what a click measures.
+    constexpr UINT warmUpMessage = WM_APP + 1;
 
 } // namespace
 
@@ -70,6 +72,9 @@ void MainWindow::show(int showCommand)
     // Activated, the window gives the focus to the text box (WM_ACTIVATE), as the Linux one does.
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
+    // Painted: the logic warms up what a click measures (MainFormLogic::warmUp) before any
+    // input, which comes after posted messages.
+    PostMessageW(window_, warmUpMessage, 0, 0);
 }
 
 HWND MainWindow::control(form::Name name, int index) const
@@ -198,6 +203,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         if (!HIWORD(wParam)) // not minimised
             focusWithoutChoosing(lastFocus_ ? lastFocus_ : require(form::initialFocus()));
+        return 0;
+    case warmUpMessage:
+        logic_.warmUp();
         return 0;
     case WM_CLOSE:
         DestroyWindow(window_);

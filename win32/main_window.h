@@ -62,10 +62,7 @@ public:
     int run();
 
     // form::Controls
-    void clearList(form::ControlId list) override;
-    void appendRow(form::ControlId list, const std::string& text) override;
-    std::int16_t rowCount(form::ControlId list) const override;
-    std::string rowText(form::ControlId list, std::int16_t row) const override;
+    void showRows(form::ControlId list, std::span<const std::string> rows) override;
     std::int16_t selectedRow(form::ControlId list) const override;
     void setSelectedRow(form::ControlId list, std::int16_t row) override;
     std::string caption(form::ControlId option) const override;
@@ -82,6 +79,7 @@ public:
     bool isShown(form::ControlId control) const override;
     std::optional<form::ControlId> focused() const override;
     form::ListView listView(form::ControlId list) const override;
+    std::string rowText(form::ControlId list, int row) const override;
 
 private:
     struct Child {

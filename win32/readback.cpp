@@ -56,4 +56,16 @@ form::ListView MainWindow::listView(form::ControlId list) const
         rowHeight == LB_ERR ? 0 : static_cast<int>(rowHeight) };
 }
 
+std::string MainWindow::rowText(form::ControlId list, int row) const
+{
+    const HWND hwnd = require(list);
+    const LRESULT length = SendMessageW(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length == LB_ERR)
+        return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(hwnd, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return utf8(text);
+}
+
 } // namespace win32

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The control operations the logic asks for (form::Controls), over the Qt widgets. The stored
-// lists are read, never changed or selected.
+// The control operations the logic asks for (form::Controls), over the Qt widgets.
 
 #include "main_form.h"
 
@@ -21,31 +20,10 @@ ListBox* MainForm::listBox(form::ControlId list) const
     return list.name == form::Name::List1 ? List1.at(at(list)) : nullptr;
 }
 
-void MainForm::clearList(form::ControlId list)
+void MainForm::showRows(form::ControlId list, std::span<const std::string> rows)
 {
     if (ListBox* box = listBox(list))
-        box->clear();
-}
-
-void MainForm::appendRow(form::ControlId list, const std::string& text)
-{
-    if (ListBox* box = listBox(list))
-        box->addItem(QString::fromStdString(text));
-}
-
-std::int16_t MainForm::rowCount(form::ControlId list) const
-{
-    if (list.name == form::Name::List2)
-        return static_cast<std::int16_t>(List2.at(at(list))->count());
-    return static_cast<std::int16_t>(listBox(list)->count());
-}
-
-std::string MainForm::rowText(form::ControlId list, std::int16_t row) const
-{
-    if (list.name == form::Name::List2)
-        return List2.at(at(list))->rowText(row);
-    const QListWidgetItem* item = listBox(list)->item(row);
-    return item ? item->text().toStdString() : std::string();
+        box->setRows(rows);
 }
 
 std::int16_t MainForm::selectedRow(form::ControlId list) const

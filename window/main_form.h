@@ -86,16 +86,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void createControls();
     void connectControls();
 
     // form::Controls
-    void clearList(form::ControlId list) override;
-    void appendRow(form::ControlId list, const std::string& text) override;
-    std::int16_t rowCount(form::ControlId list) const override;
-    std::string rowText(form::ControlId list, std::int16_t row) const override;
+    void showRows(form::ControlId list, std::span<const std::string> rows) override;
     std::int16_t selectedRow(form::ControlId list) const override;
     void setSelectedRow(form::ControlId list, std::int16_t row) override;
     std::string caption(form::ControlId option) const override;
@@ -115,6 +113,7 @@ private:
     bool isShown(form::ControlId control) const override;
     std::optional<form::ControlId> focused() const override;
     form::ListView listView(form::ControlId list) const override;
+    std::string rowText(form::ControlId list, int row) const override;
 
     // The controls, in the design's arrays and indices; owned by the window.
     std::array<TextBox*, 2> Text1 {};
@@ -135,4 +134,5 @@ private:
     std::vector<Placed> placed_; // every control, in the design's order, then the time labels
     form::MainFormLogic logic_ { *this };
     TimingsWindow* timings_ = nullptr; // none until first asked for
+    bool painted_ = false;
 };

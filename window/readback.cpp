@@ -48,9 +48,19 @@ std::optional<form::ControlId> MainForm::focused() const
 
 form::ListView MainForm::listView(form::ControlId list) const
 {
+    if (list.name == form::Name::List2)
+        return { -1, List2.at(static_cast<std::size_t>(list.index))->count(), 0, 0 };
     const ListBox* box = listBox(list);
     if (!box)
         return {};
     return { box->selectedRow(), box->count(), box->viewport()->height(),
         box->count() > 0 ? box->sizeHintForRow(0) : 0 };
+}
+
+std::string MainForm::rowText(form::ControlId list, int row) const
+{
+    if (list.name == form::Name::List2)
+        return List2.at(static_cast<std::size_t>(list.index))->rowText(row);
+    const ListBox* box = listBox(list);
+    return box ? box->rowText(row) : std::string();
 }

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -54,17 +55,74 @@ void FocusMark::paintEvent(QPaintEvent*)
     QPainter(this).fillRect(rect(), control->palette().color(control->foregroundRole()));
 }
 
+namespace {
+
+// The rows a result list shows, as the logic gave them, decimal text.
+class ResultRows : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void setRows(std::span<const std::string> rows)
+    {
+        beginResetModel();
+        rows_.assign(rows.begin(), rows.end());
+        endResetModel();
+    }
+
+    std::string rowText(int row) const
+    {
+        return row >= 0 && row < static_cast<int>(rows_.size())
+            ? rows_[static_cast<std::size_t>(row)]
+            : std::string();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+            return {};
+        return QString::fromStdString(rows_[static_cast<std::size_t>(index.row())]);
+    }
+
+private:
+    std::vector<std::string> rows_;
+};
+
+} // namespace
+
 ListBox::ListBox(QWidget* parent)
-    : QListWidget(parent)
+    : QListView(parent)
 {
     new FocusMark(this);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setSortingEnabled(false);
     setUniformItemSizes(true);
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+    setModel(new ResultRows(this));
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (selectedRow() >= 0)
             Q_EMIT rowSelected();
     });
+}
+
+void ListBox::setRows(std::span<const std::string> rows)
+{
+    static_cast<ResultRows*>(model())->setRows(rows);
+}
+
+int ListBox::count() const { return model()->rowCount(); }
+
+std::string ListBox::rowText(int row) const
+{
+    return static_cast<const ResultRows*>(model())->rowText(row);
+}
+
+int ListBox::currentRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
 }
 
 int ListBox::selectedRow() const
@@ -96,7 +154,7 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(
     // Ctrl+click or Ctrl+Space on the selected row.
     if (!index.isValid())
         return QItemSelectionModel::NoUpdate;
-    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
     if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
         return QItemSelectionModel::NoUpdate;
     return command;
@@ -228,7 +286,7 @@ void ListBox::focusInEvent(QFocusEvent* event)
     // that row current itself; catching up first would have the old row read out on the way.
     if (event->reason() != Qt::MouseFocusReason)
         currentToSelection();
-    QListWidget::focusInEvent(event);
+    QListView::focusInEvent(event);
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event)
@@ -236,7 +294,7 @@ void ListBox::keyPressEvent(QKeyEvent* event)
     // Entered by a click that picked no row (on the scroll bar), the list has not caught up yet.
     // The window's keys (form::keyAction) never come here; the rest are Qt's own.
     currentToSelection();
-    QListWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
 }
 
 void ListBox::selectByKey(int row)

@@ -6,7 +6,6 @@
 #include <QFocusFrame>
 #include <QFrame>
 #include <QListView>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -35,16 +34,23 @@ private:
 };
 
 // A single-selection list whose selected row is its selection, never merely Qt's current item.
+// It shows rows the logic holds, put in all at once: no item object per row, and one change for
+// the view and for screen readers to follow rather than one per row.
 //
 // Its current item moves only while it has the focus: Qt tells screen readers that a list's
 // current item moved as if the focus had gone there, so a list set from the other one would be
 // announced while the user is still in the other one. The current item catches up with the
 // selection when the list is entered, so the keyboard goes on from the selected row.
-class ListBox : public QListWidget {
+class ListBox : public QListView {
     Q_OBJECT
 public:
     explicit ListBox(QWidget* parent = nullptr);
 
+    // Shows these rows instead of the ones it showed, with none selected.
+    void setRows(std::span<const std::string> rows);
+    int count() const;
+    // The row as shown, empty past the last one.
+    std::string rowText(int row) const;
     // 0-based selected row, -1 for none.
     int selectedRow() const;
     // Selects `row` (or nothing for -1) and scrolls to it, moving the current item only if the
@@ -65,6 +71,7 @@ protected:
 
 private:
     void currentToSelection();
+    int currentRow() const;
 };
 
 // An option button that reacts to a click anywhere on its rectangle. Its arrow keys are the
