@@ -101,15 +101,19 @@ test-web:
 
 # The benchmarks, in a Release build: prints the table and the targets, draws docs/bench.png; then
 # the page of `make web` in each browser engine against the same run's native figures (with the
-# facts the page's tests read: the operations, how a time is written).
+# facts the page's tests read: the operations, how a time is written); then the same clicks in
+# every window, the Windows one under Wine driven by the fixture of its tests.
 bench:
 	@scripts/install-deps bench
 	@$(MAKE) --no-print-directory web
 	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target page-facts
+	$(WINDOWS_CONFIGURE) -DBUILD_TESTING=ON
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target win32_clicks
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCHMARKS=ON \
 		-DBUILD_TESTING=OFF
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
-	bench/run $(RELEASE_BUILD) $(WEB_BUILD)/prime-intervals.html
+	bench/run $(RELEASE_BUILD) $(WEB_BUILD)/prime-intervals.html \
+		$(WINDOWS_BUILD)/tests/win32/win32_clicks.exe
 
 # `make install PREFIX=/usr DESTDIR=/tmp/stage` stages the installed tree under DESTDIR.
 install: program

@@ -17,7 +17,10 @@
 #include "trial_division.h"
 #include "widgets.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -26,6 +29,7 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -385,6 +389,27 @@ void report(
     }
 }
 
+// The clicks named in `plan` ("Option2(0) Option1(3)" …), in order, on the window just opened, each
+// a mouse click as a user's; after each, a line with the click and the two times as the window
+// shows them (bench/class_sequence). False if a name is no button of the window.
+bool clickThrough(MainForm& window, const std::string& plan, const std::string& out)
+{
+    std::ofstream lines(out);
+    std::istringstream names(plan);
+    for (std::string name; names >> name;) {
+        auto* button = window.findChild<QAbstractButton*>(QString::fromStdString(name));
+        if (!button) {
+            std::fprintf(stderr, "no button %s in the window\n", name.c_str());
+            return false;
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        lines << "click\t" << name << '\t' << window.label2()[0]->text().toStdString() << '\t'
+              << window.label2()[1]->text().toStdString() << '\n';
+    }
+    return bool(lines);
+}
+
 } // namespace
 
 BENCHMARK(search)->Apply(everyIntervalAndMethod);
@@ -401,14 +426,19 @@ BENCHMARK(bareClick);
 
 int main(int argc, char* argv[])
 {
-    // Our one option, where to write the chart's data (nowhere without it); everything else is
-    // Google Benchmark's.
-    std::string chartData;
+    // Our options: where to write the chart's data (nowhere without it), and the clicks to make
+    // on the window as soon as it opens and where to write what it showed (bench/class_sequence);
+    // everything else is Google Benchmark's.
+    std::string chartData, clicks, clicksOut;
     std::vector<char*> args;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.rfind("--chart-data=", 0) == 0)
             chartData = arg.substr(13);
+        else if (arg.rfind("--clicks=", 0) == 0)
+            clicks = arg.substr(9);
+        else if (arg.rfind("--clicks-out=", 0) == 0)
+            clicksOut = arg.substr(13);
         else
             args.push_back(argv[i]);
     }
@@ -430,6 +460,10 @@ int main(int argc, char* argv[])
     MainForm window;
     window.show();
     shownForm = &window;
+    // Before anything else has run in this process: the window's first click is a pupil's first.
+    QCoreApplication::processEvents();
+    if (!clicks.empty() && !clickThrough(window, clicks, clicksOut))
+        return 1;
 
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data()))
