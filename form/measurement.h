@@ -5,8 +5,9 @@
 
 // How the logic measures one side of a click, on any clock: it observes the step the clock really
 // moves by, repeats work too short for that step in batches that grow, reading the clock once per
-// batch, stops when enough steps are spanned or at a wall-time cap, and shows no more digits than
-// the steps spanned warrant.
+// batch, stops when enough steps are spanned or at a wall-time cap, leaves out a batch that a
+// stall of the machine clearly lengthened, and shows no more digits than the steps spanned
+// warrant.
 
 #include "clock.h"
 
