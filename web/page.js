@@ -245,18 +245,21 @@ const Page = {
     },
 
     // Every key goes to the C++ side first (form::keyAction decides); until it has attached, only
-    // the window's own keys and what types one character are kept for it. A key it takes keeps
-    // none of the browser's meanings; its release has none left either, since a browser clicks a
-    // radio button on Space's release only where it let Space's press through.
+    // the window's own keys and what types one character, with neither Ctrl, Alt nor the logo key
+    // held, are kept for it: such a key does nothing in the window, and find, print, zoom and the
+    // rest stay the browser's. A key it takes keeps none of the browser's meanings; its release
+    // has none left either, since a browser clicks a radio button on Space's release only where
+    // it let Space's press through.
     keydown: function (event) {
         var key = Page.keyName(event);
         // The measurements below the form (timings.js) keep the browser's own keys, once the
         // program that builds them has run.
         if (typeof Timings !== 'undefined' && Timings.keeps(event, key))
             return;
-        if (!Page.attached && !(key in Page.keys) && [...key].length !== 1)
-            return;
         var shift = event.shiftKey, ctrl = event.ctrlKey, alt = event.altKey, meta = event.metaKey;
+        if (!Page.attached
+            && (ctrl || alt || meta || (!(key in Page.keys) && [...key].length !== 1)))
+            return;
         if (Page.call(function () {
             Page.pressed = key;
             return Module['_web_key_pressed'](shift, ctrl, alt, meta);
