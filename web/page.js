@@ -74,8 +74,11 @@ const Page = {
         return 1;
     },
 
-    // Starts the program once the form has been painted: after the first frame, and after the
-    // frame that draws the page's own font where the first one waited for it.
+    // Starts the program once the form has been painted, as the browser reports its first
+    // contentful paint: Firefox runs the callbacks of a page's first frames before it paints
+    // them, so that the program, started from the second, kept the form from the screen. Where
+    // no paint is reported, after the first frame; and after the frame that draws the page's own
+    // font where the paint came without it.
     start: function () {
         var started = false;
         var run = function () {
@@ -91,13 +94,23 @@ const Page = {
         var afterFrame = function (then) {
             requestAnimationFrame(function () { requestAnimationFrame(function () { then(); }); });
         };
-        afterFrame(function () {
+        var painted = function () {
             if (document.fonts.status === 'loaded')
                 run();
             else
                 document.fonts.ready.then(function () { afterFrame(run); });
-        });
-        // A page opened in the background draws no frame until it is shown.
+        };
+        if (PerformanceObserver.supportedEntryTypes.includes('paint')) {
+            new PerformanceObserver(function (list, observer) {
+                if (list.getEntriesByName('first-contentful-paint').length) {
+                    observer.disconnect();
+                    painted();
+                }
+            }).observe({ type: 'paint', buffered: true });
+        } else {
+            afterFrame(painted);
+        }
+        // A page opened in the background paints nothing until it is shown.
         setTimeout(run, 1000);
     },
 
