@@ -100,7 +100,8 @@ const Page = {
             else
                 document.fonts.ready.then(function () { afterFrame(run); });
         };
-        if (PerformanceObserver.supportedEntryTypes.includes('paint')) {
+        if (typeof PerformanceObserver !== 'undefined'
+            && (PerformanceObserver.supportedEntryTypes || []).includes('paint')) {
             new PerformanceObserver(function (list, observer) {
                 if (list.getEntriesByName('first-contentful-paint').length) {
                     observer.disconnect();
