@@ -74,10 +74,10 @@ const Page = {
         return 1;
     },
 
-    // Starts the program once the form has been painted, as the browser reports its first
-    // contentful paint: Firefox runs the callbacks of a page's first frames before it paints
-    // them, so that the program, started from the second, kept the form from the screen. Where
-    // no paint is reported, after the first frame; and after the frame that draws the page's own
+    // Starts the program once the form has been painted: after the first frame, and where the
+    // browser reports paints, after its first contentful paint too, since Firefox runs the
+    // callbacks of a page's first frames before it paints them, and the program, started from
+    // the second, kept the form from the screen; then after the frame that draws the page's own
     // font where the paint came without it.
     start: function () {
         var started = false;
@@ -100,16 +100,22 @@ const Page = {
             else
                 document.fonts.ready.then(function () { afterFrame(run); });
         };
+        var waiting = 2;
+        var ready = function () {
+            if (--waiting === 0)
+                painted();
+        };
+        afterFrame(ready);
         if (typeof PerformanceObserver !== 'undefined'
             && (PerformanceObserver.supportedEntryTypes || []).includes('paint')) {
             new PerformanceObserver(function (list, observer) {
                 if (list.getEntriesByName('first-contentful-paint').length) {
                     observer.disconnect();
-                    painted();
+                    ready();
                 }
             }).observe({ type: 'paint', buffered: true });
         } else {
-            afterFrame(painted);
+            ready();
         }
         // A page opened in the background paints nothing until it is shown.
         setTimeout(run, 1000);
