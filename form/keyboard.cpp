@@ -46,6 +46,32 @@ namespace {
         return { KeyAction::Kind::Focus, stops[static_cast<std::size_t>(at)] };
     }
 
+    // Whether a toolkit's own list would move its row or its selection on a key held with Ctrl,
+    // Alt or the logo key, where the window's lists do nothing: Qt's on the row keys and Space
+    // with any of them (Ctrl+Space takes the selection away), Windows' list box also on Left and
+    // Right with Ctrl, which it takes as Up and Down (Alt comes to it as a system key, the logo
+    // key's are the shell's), and on what AltGr types, which Windows reports as Ctrl and Alt.
+    bool movesAList(Key key, Modifiers modifiers)
+    {
+        switch (key) {
+        case Key::Up:
+        case Key::Down:
+        case Key::Home:
+        case Key::End:
+        case Key::PageUp:
+        case Key::PageDown:
+        case Key::Space:
+            return true;
+        case Key::Left:
+        case Key::Right:
+            return modifiers.control;
+        case Key::Character:
+            return modifiers.control && modifiers.alt && !modifiers.meta;
+        default:
+            return false;
+        }
+    }
+
 } // namespace
 
 bool takesFocus(const ControlRow& row)
@@ -169,15 +195,19 @@ KeyAction keyAction(const Readback& window, Key key, Modifiers modifiers)
         return leftAlone(modifiers) ? nothing
                                     : tab(focused, !modifiers.shift, choicesShown(window));
     if (key == Key::F2)
-        return leftAlone(modifiers) ? nothing : KeyAction { KeyAction::Kind::ShowTimings };
+        return leftAlone(modifiers) ? KeyAction {} : KeyAction { KeyAction::Kind::ShowTimings };
     if (!focused)
         return {};
     // In a list, Left, Right and Space, which toolkits give a list's current row without its
     // selection, or the page's scrolling, do nothing; so does typing, with which the desktop's
-    // lists jump to a row that starts with what is typed and a page's does not.
+    // lists jump to a row that starts with what is typed and a page's does not. With Ctrl, Alt
+    // or the logo key, only what a toolkit's list would move on does nothing; Ctrl+F, zoom,
+    // Alt+Left and the rest are the browser's or the desktop's.
     if (focused->name == Name::List1) {
+        if (leftAlone(modifiers))
+            return movesAList(key, modifiers) ? nothing : KeyAction {};
         const ListView list = window.listView(*focused);
-        const std::optional<int> row = leftAlone(modifiers) ? std::nullopt : listRow(key, list);
+        const std::optional<int> row = listRow(key, list);
         if (!row || *row == list.selected)
             return nothing;
         return { KeyAction::Kind::Select, *focused, *row };

@@ -77,13 +77,16 @@ int rowsPerPage(ListView list);
 std::optional<int> listRow(Key key, ListView list);
 
 // With Ctrl, Alt or the logo key held, none of the window's keys does anything: not Tab, not an
-// arrow or Space on an option button, not a list's keys. Shift only turns Tab back.
+// arrow or Space on an option button, not a list's keys. Shift only turns Tab back. Such a key is
+// kept from the toolkit only where its own meaning would break a rule of the window; any other
+// is the browser's or the desktop's (Ctrl+F, Ctrl and +, Alt+F4), wherever the focus is.
 bool leftAlone(Modifiers modifiers);
 
 // What a key pressed on the control that has the focus (or on none) does in the window.
 struct KeyAction {
     enum class Kind {
-        None, // not the window's key: the text box's own (its caret and scrolling)
+        None, // not the window's key: the text box's own (its caret and scrolling), the
+              // browser's or the desktop's
         Focus, // move the focus to `target`, choosing nothing (Tab, Shift+Tab)
         Choose, // move the focus to the option button `target` and click it, also when it is
                 // chosen already (arrows in a group, Space)

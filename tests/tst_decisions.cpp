@@ -282,7 +282,8 @@ TEST_CASE("a key types when it types one printable character; Enter, Backspace, 
         == KeyAction::Kind::None);
 }
 
-TEST_CASE("Ctrl, Alt and the logo key leave every key of the window doing nothing; Shift does not")
+TEST_CASE("Ctrl, Alt and the logo key leave the window's keys doing nothing and the others to the "
+          "browser; Shift does not")
 {
     const ControlId option { Name::Option2, 1 };
     const ControlId list { Name::List1, 1 };
@@ -299,8 +300,22 @@ TEST_CASE("Ctrl, Alt and the logo key leave every key of the window doing nothin
         CHECK(press(option, Key::Down, modifiers, {}).kind == KeyAction::Kind::Swallow);
         CHECK(press(option, Key::Space, modifiers, {}).kind == KeyAction::Kind::Swallow);
         for (const Key key :
-            { Key::Down, Key::Up, Key::Home, Key::End, Key::PageUp, Key::PageDown })
+            { Key::Down, Key::Up, Key::Home, Key::End, Key::PageUp, Key::PageDown, Key::Space })
             CHECK(press(list, key, modifiers, {}, shown).kind == KeyAction::Kind::Swallow);
+        // The rest is the browser's or the desktop's, wherever the focus is: Ctrl+F, Ctrl and +,
+        // Alt+D, Alt+F2, a browser's Alt+Left. Only Windows' list box steps on Ctrl+Left, and
+        // jumps on what AltGr (to Windows, Ctrl and Alt) types.
+        const bool altGr = modifiers.control && modifiers.alt && !modifiers.meta;
+        const std::optional<ControlId> focuses[]
+            = { option, list, ControlId { Name::Text1, 0 }, std::nullopt };
+        for (const std::optional<ControlId> focused : focuses) {
+            const bool inList = focused && same(*focused, list);
+            CHECK(press(focused, Key::Character, modifiers, {}, shown).kind
+                == (inList && altGr ? KeyAction::Kind::Swallow : KeyAction::Kind::None));
+            CHECK(press(focused, Key::F2, modifiers, {}, shown).kind == KeyAction::Kind::None);
+        }
+        CHECK(press(list, Key::Left, modifiers, {}, shown).kind
+            == (modifiers.control ? KeyAction::Kind::Swallow : KeyAction::Kind::None));
     }
     form::Modifiers shift;
     shift.shift = true;

@@ -63,7 +63,8 @@ std::string escaped(std::string_view text, bool attribute = false);
 
 // The keys the window knows by their browser names (KeyboardEvent.key); any other is what it
 // types (form::typedKey). Until the program has attached, the page keeps these and what types one
-// character for it, and leaves the browser every other key.
+// character for it, held with neither Ctrl, Alt nor the logo key, and leaves the browser every
+// other key.
 struct PageKey {
     const char* name;
     form::Key key;

@@ -74,8 +74,11 @@ const Page = {
         return 1;
     },
 
-    // Starts the program once the form has been painted: after the first frame, and after the
-    // frame that draws the page's own font where the first one waited for it.
+    // Starts the program once the form has been painted: after the first frame, and where the
+    // browser reports paints, after its first contentful paint too, since Firefox runs the
+    // callbacks of a page's first frames before it paints them, and the program, started from
+    // the second, kept the form from the screen; then after the frame that draws the page's own
+    // font where the paint came without it.
     start: function () {
         var started = false;
         var run = function () {
@@ -91,13 +94,30 @@ const Page = {
         var afterFrame = function (then) {
             requestAnimationFrame(function () { requestAnimationFrame(function () { then(); }); });
         };
-        afterFrame(function () {
+        var painted = function () {
             if (document.fonts.status === 'loaded')
                 run();
             else
                 document.fonts.ready.then(function () { afterFrame(run); });
-        });
-        // A page opened in the background draws no frame until it is shown.
+        };
+        var waiting = 2;
+        var ready = function () {
+            if (--waiting === 0)
+                painted();
+        };
+        afterFrame(ready);
+        if (typeof PerformanceObserver !== 'undefined'
+            && (PerformanceObserver.supportedEntryTypes || []).includes('paint')) {
+            new PerformanceObserver(function (list, observer) {
+                if (list.getEntriesByName('first-contentful-paint').length) {
+                    observer.disconnect();
+                    ready();
+                }
+            }).observe({ type: 'paint', buffered: true });
+        } else {
+            ready();
+        }
+        // A page opened in the background paints nothing until it is shown.
         setTimeout(run, 1000);
     },
 
@@ -245,18 +265,21 @@ const Page = {
     },
 
     // Every key goes to the C++ side first (form::keyAction decides); until it has attached, only
-    // the window's own keys and what types one character are kept for it. A key it takes keeps
-    // none of the browser's meanings; its release has none left either, since a browser clicks a
-    // radio button on Space's release only where it let Space's press through.
+    // the window's own keys and what types one character, with neither Ctrl, Alt nor the logo key
+    // held, are kept for it: such a key does nothing in the window, and find, print, zoom and the
+    // rest stay the browser's. A key it takes keeps none of the browser's meanings; its release
+    // has none left either, since a browser clicks a radio button on Space's release only where
+    // it let Space's press through.
     keydown: function (event) {
         var key = Page.keyName(event);
         // The measurements below the form (timings.js) keep the browser's own keys, once the
         // program that builds them has run.
         if (typeof Timings !== 'undefined' && Timings.keeps(event, key))
             return;
-        if (!Page.attached && !(key in Page.keys) && [...key].length !== 1)
-            return;
         var shift = event.shiftKey, ctrl = event.ctrlKey, alt = event.altKey, meta = event.metaKey;
+        if (!Page.attached
+            && (ctrl || alt || meta || (!(key in Page.keys) && [...key].length !== 1)))
+            return;
         if (Page.call(function () {
             Page.pressed = key;
             return Module['_web_key_pressed'](shift, ctrl, alt, meta);

@@ -386,6 +386,42 @@ class PageTest(unittest.TestCase):
         self.assert_selected(-1)
         self.assert_interval_shown(1, 2)
 
+    def test_the_browsers_keys_stay_the_browsers(self):
+        """Find, print, reload, the address bar and zoom pass through the page untouched, with a
+        list, a button or the text box focused, also before the program has attached; the
+        list's own keys still work. A listener of the test's, the last on the way, notes whether
+        the page cancelled each key and cancels it itself: nothing is reloaded or printed."""
+        chords = [(Keys.CONTROL, key) for key in "fprl+-0"] + [(Keys.ALT, "d")]
+        listen = """
+            if (!window.passed)
+                window.addEventListener('keydown', event => {
+                    if (event.key.length === 1) {
+                        passed.push(event.defaultPrevented);
+                        event.preventDefault();
+                    }
+                });
+            window.passed = [];"""
+
+        def assert_passed(where):
+            self.run_js(listen)
+            self.keys(*chords)
+            # Each reached the window, and the page cancelled none.
+            self.assertEqual(self.run_js("return passed"), [False] * len(chords), where)
+
+        self.click("Option1(2)")
+        self.click("List1(0)-2")
+        self.assertEqual(self.focused(), "List1(0)")
+        assert_passed("a list")
+        self.keys(Keys.DOWN)
+        self.assert_selected(3)
+        for focus in ("Option1(2)", "Text1(0)"):
+            self.run_js("document.getElementById(arguments[0]).focus()", focus)
+            assert_passed(focus)
+        self.assertEqual(self.checked("Option1"), [False, False, True, False])
+        self.page.get(browser.TEST_PAGE_URL + "#held")
+        self.run_js("document.getElementById('Text1(0)').focus()")
+        assert_passed("before the program attached")
+
     def test_what_a_screen_reader_hears(self):
         """Names, roles and descriptions, from Chromium's accessibility tree, and in the engines
         whose drivers give none from the page's ARIA markup. Each list and group is named by
