@@ -382,7 +382,7 @@ TEST_CASE("in «Измервания», Ctrl+C copies, Tab goes round its parts 
     const form::Modifiers none, shift { true }, ctrl { false, true }, ctrlShift { true, true },
         alt { false, false, true };
     struct Case {
-        const char* what;
+        std::string what;
         Key key;
         form::Modifiers held;
         Part focused;
