@@ -209,6 +209,7 @@ TimingsWindow::TimingsWindow(const form::TimingTable& table, QWidget* parent)
     tableView_->setTabKeyNavigation(false);
     tableView_->verticalHeader()->hide();
     tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tableView_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tableView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tableView_->installEventFilter(this);
     chart_->installEventFilter(this);
@@ -223,12 +224,14 @@ TimingsWindow::TimingsWindow(const form::TimingTable& table, QWidget* parent)
     layout->addWidget(tableView_);
     layout->addWidget(chart_, 1);
     setTabOrder(tableView_, chart_);
-    // Wide enough for every heading of the table in full, the columns alike.
+    // Wide enough for the intervals and every heading of the table in full, the sides' columns
+    // alike.
     int widest = 0;
-    for (int column = 0; column < form::TimingTable::shownColumns; ++column)
+    for (int column = 1; column < form::TimingTable::shownColumns; ++column)
         widest = std::max(widest, tableView_->horizontalHeader()->sectionSizeHint(column));
-    const int tableWidth
-        = form::TimingTable::shownColumns * (widest + 8) + 2 * tableView_->frameWidth();
+    const int tableWidth = std::max(tableView_->horizontalHeader()->sectionSizeHint(0),
+                               static_cast<QAbstractItemView*>(tableView_)->sizeHintForColumn(0))
+        + form::sideCount * (widest + 8) + 2 * tableView_->frameWidth();
     resize(std::max(sizeHint().width(),
                tableWidth + layout->contentsMargins().left() + layout->contentsMargins().right()),
         sizeHint().height());
