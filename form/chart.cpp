@@ -23,7 +23,6 @@ namespace {
     constexpr double legendX[] = { 16, 186 };
     constexpr double markerRadius = 5;
 
-    constexpr std::uint32_t black = 0x000000;
     constexpr std::uint32_t gridGrey = 0xC8C8C8;
 
     // Each side's colour is one of the design's own; its line and outline are the same colour
@@ -111,6 +110,15 @@ namespace {
 
 } // namespace
 
+ChartFit fitChart(double width, double height)
+{
+    ChartFit fit;
+    fit.scale = std::max(0.0, std::min(width / Chart::width, height / Chart::height));
+    fit.left = (width - Chart::width * fit.scale) / 2;
+    fit.top = (height - Chart::height * fit.scale) / 2;
+    return fit;
+}
+
 Chart timingChart(const TimingTable& table)
 {
     Chart chart;
@@ -149,11 +157,13 @@ Chart timingChart(const TimingTable& table)
         chart.texts.push_back(
             { { plotLeft - 6, y }, durationText(powerOfTen(decade), 1), ChartText::Anchor::End });
     }
-    chart.paths.push_back(line(
-        { { plotLeft, plotTop }, { plotLeft, plotBottom }, { plotRight, plotBottom } }, black));
+    chart.paths.push_back(
+        line({ { plotLeft, plotTop }, { plotLeft, plotBottom }, { plotRight, plotBottom } },
+            Chart::textColour));
     for (int interval = 0; interval < intervalCount; ++interval) {
         const double x = intervalX(interval);
-        chart.paths.push_back(line({ { x, plotBottom }, { x, plotBottom + 5 } }, black));
+        chart.paths.push_back(
+            line({ { x, plotBottom }, { x, plotBottom + 5 } }, Chart::textColour));
         chart.texts.push_back({ { x, intervalLabelY }, TimingTable::rowHeading(interval),
             ChartText::Anchor::Middle });
     }

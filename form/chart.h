@@ -6,8 +6,9 @@
 // The chart of every measurement, as data: the logic computes the scales, the points, the ticks
 // and every word, and each window only draws the primitives below with its own means (QPainter,
 // GDI, SVG). Coordinates are in the chart's own box, `Chart::width` by `Chart::height` units, y
-// downwards, which a front end scales uniformly into the space it has.
+// downwards, which a front end scales into the space it has as `fitChart` says.
 
+#include "design.h"
 #include "timing_table.h"
 
 #include <array>
@@ -32,7 +33,8 @@ struct ChartPath {
     std::optional<std::uint32_t> fill;
 };
 
-// A black text of `Chart::textSize` units, its middle height on `at.y`.
+// A text in `Chart::textColour` and `Chart::fontName`, `Chart::textSize` units high, its middle
+// height on `at.y`.
 struct ChartText {
     enum class Anchor { Start, Middle, End };
     ChartPoint at;
@@ -44,6 +46,11 @@ struct Chart {
     // Narrow enough that on a phone 320 pixels wide the words stay near 12 pixels.
     static constexpr double width = 360;
     static constexpr double height = 270;
+    // Its own look, whatever the window around it: black on white, which the sides' colours at
+    // half strength are chosen for, in the design's font.
+    static constexpr std::uint32_t background = 0xFFFFFF;
+    static constexpr std::uint32_t textColour = 0x000000;
+    static constexpr const char* fontName = window.fontName;
     static constexpr double textSize = 14;
 
     std::vector<ChartPath> paths; // in drawing order: grid, axes, lines, markers, legend
@@ -57,6 +64,19 @@ struct Chart {
     // Each side's measured points, by interval, as the lines join them.
     std::array<std::vector<ChartPoint>, sideCount> points;
 };
+
+// Where the chart's box goes in a box of `width` by `height` (pixels, or any unit): scaled by the
+// same factor both ways, as large as fits, and centred.
+struct ChartFit {
+    double scale = 0;
+    double left = 0;
+    double top = 0;
+    ChartPoint at(ChartPoint point) const
+    {
+        return { left + point.x * scale, top + point.y * scale };
+    }
+};
+ChartFit fitChart(double width, double height);
 
 // The four intervals evenly apart (a logarithmic scale of N, as each is ten times the last) and
 // the time on a logarithmic scale; one line of points per side, in the design's colours.

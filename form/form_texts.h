@@ -120,6 +120,22 @@ inline constexpr char measurementsHint[]
     = " Щракнете тук или натиснете F2, за да видите всички измервания в таблица и графика.";
 inline constexpr char copyTable[] = "Копиране на таблицата";
 inline constexpr char tableCopied[] = "Таблицата е копирана.";
+inline constexpr char tableNotCopied[] = "Таблицата не беше копирана: системата не я прие.";
+// The copied table's units, after the headings: the times' block, then the checks' block.
+inline constexpr char copiedTimeUnit[] = " (мкс)";
+inline constexpr char copiedChecksUnit[] = " (проверки за делимост)";
+
+// What a screen reader hears of «Измервания» besides its title and the chart's own words.
+namespace spoken {
+inline constexpr char measurementsTableDescription[]
+    = "Времето на всяко измерване досега: ред за всеки интервал, колона за всеки начин. "
+      "Ctrl+C копира таблицата.";
+inline constexpr char copyButtonDescription[]
+    = "Копира таблицата с числа за електронна таблица: времената в микросекунди, "
+      "под тях броя на проверките за делимост.";
+inline constexpr char chartDescription[]
+    = "Същите измервания като в таблицата, по една линия за всеки начин. Ctrl+C копира таблицата.";
+} // namespace spoken
 
 // The chart's text alternative: the intro, then per side "<heading>: от <time> при <interval> до
 // <time> при <interval>.", "<heading>: <time> при <interval>." or "<heading>: няма измервания."

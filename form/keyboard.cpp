@@ -236,4 +236,33 @@ KeyAction keyAction(const Readback& window, Key key, Modifiers modifiers)
         buttons[static_cast<std::size_t>((at + (forward ? 1 : -1) + count) % count)] };
 }
 
+MeasurementsAction measurementsKey(
+    Key key, Modifiers modifiers, MeasurementsPart focused, MeasurementsPlace place)
+{
+    using Kind = MeasurementsAction::Kind;
+    const bool held = modifiers.control || modifiers.alt || modifiers.meta;
+    if (key == Key::C && held)
+        return { modifiers.control && !modifiers.alt && !modifiers.meta && !modifiers.shift
+                ? Kind::Copy
+                : Kind::None };
+    if (held)
+        return {};
+    if (key == Key::Escape)
+        return { Kind::Leave };
+    if (key != Key::Tab)
+        return {};
+    std::vector<MeasurementsPart> parts { MeasurementsPart::Table, MeasurementsPart::Chart };
+    if (place == MeasurementsPlace::Page)
+        parts.insert(parts.begin() + 1, MeasurementsPart::CopyButton);
+    const auto count = static_cast<std::ptrdiff_t>(parts.size());
+    const std::ptrdiff_t at = std::find(parts.begin(), parts.end(), focused) - parts.begin();
+    std::ptrdiff_t next = at + (modifiers.shift ? -1 : 1);
+    if (next < 0 || next >= count) {
+        if (place == MeasurementsPlace::Page)
+            return { Kind::Form };
+        next = (next + count) % count;
+    }
+    return { Kind::Focus, parts[static_cast<std::size_t>(next)] };
+}
+
 } // namespace form

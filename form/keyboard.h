@@ -9,6 +9,7 @@
 // focused list through Readback, and the front end carries out the answer with its own controls.
 
 #include "controls.h"
+#include "timing_table.h"
 
 #include <optional>
 #include <string_view>
@@ -32,7 +33,10 @@ enum class Key {
     Space,
     F2,
     Character,
-    Other
+    Other,
+    // Only «Измервания» answers these (measurementsKey).
+    Escape,
+    C, // the letter C's key, whatever the layout types with it: Ctrl and it copy
 };
 
 // The key that typed `text`, what a key press types as UTF-8 (Qt's QKeyEvent::text, a browser's
@@ -100,5 +104,31 @@ struct KeyAction {
     int row = -1; // for Select
 };
 KeyAction keyAction(const Readback& window, Key key, Modifiers modifiers);
+
+// «Измервания», the table and the chart of every measurement: a window of its own on the desktop,
+// a section of the page below the form, which also has the copy button between them.
+enum class MeasurementsPlace { Window, Page };
+
+// Opening it, by F2 or a click on a time, moves the focus to its table: who asks for every
+// measurement reads them next, with a screen reader too.
+inline constexpr bool measurementsTakeFocus = true;
+
+// What a key pressed in one of its parts does there. Ctrl+C copies from any part; Tab and
+// Shift+Tab go from part to part, round them in a window, and on the page past the first or the
+// last to the form; Esc leaves it. With Ctrl, Alt or the logo key held, every other key is the
+// system's: the measurements take nothing from the browser or the desktop.
+struct MeasurementsAction {
+    enum class Kind {
+        None, // the part's own or the system's: the table's arrows, the button's Space
+        Copy, // TimingTable::clipboardText to the clipboard, and said whether it went
+        Focus, // the focus to `target`
+        Leave, // the window closes; on the page, the focus goes back to the form
+        Form, // on the page: the form's own Tab, as from outside its stops
+    };
+    Kind kind = Kind::None;
+    MeasurementsPart target = MeasurementsPart::Table;
+};
+MeasurementsAction measurementsKey(
+    Key key, Modifiers modifiers, MeasurementsPart focused, MeasurementsPlace place);
 
 } // namespace form

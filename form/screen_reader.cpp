@@ -86,4 +86,18 @@ Spoken spoken(ControlId control)
     return result;
 }
 
+Spoken spoken(MeasurementsPart part, const Chart& chart)
+{
+    namespace said = texts::spoken;
+    switch (part) {
+    case MeasurementsPart::Table:
+        return { Role::Table, texts::measurementsTitle, said::measurementsTableDescription, {} };
+    case MeasurementsPart::CopyButton:
+        return { Role::Button, texts::copyTable, said::copyButtonDescription, {} };
+    case MeasurementsPart::Chart:
+        break;
+    }
+    return { Role::Picture, chart.description, said::chartDescription, {} };
+}
+
 } // namespace form

@@ -6,6 +6,7 @@
 // What a screen reader hears of each control, for every window system: its role, its name, its
 // description, and the heading that names it. A front end hands these to its accessibility API.
 
+#include "chart.h"
 #include "controls.h"
 
 #include <optional>
@@ -13,7 +14,7 @@
 
 namespace form {
 
-enum class Role { None, TextBox, List, Group, OptionButton, Label };
+enum class Role { None, TextBox, List, Group, OptionButton, Label, Table, Button, Picture };
 
 struct Spoken {
     Role role = Role::None; // None: hidden, nothing to say and nothing reaches it
@@ -23,5 +24,9 @@ struct Spoken {
 };
 
 Spoken spoken(ControlId control);
+
+// The parts of «Измервания»: the table named by its title, the chart by its own words in `chart`
+// (an image's text alternative), the page's copy button by its text; each described.
+Spoken spoken(MeasurementsPart part, const Chart& chart);
 
 } // namespace form

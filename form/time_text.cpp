@@ -45,6 +45,31 @@ std::string durationText(std::int64_t nanoseconds, int digits)
     return text + ' ' + unit.name;
 }
 
+std::string microsecondsNumber(std::int64_t nanoseconds, int digits)
+{
+    digits = std::clamp(digits, 1, 3);
+    nanoseconds = std::max<std::int64_t>(nanoseconds, 0);
+    std::int64_t top = 1; // 10 to the power of digits
+    for (int i = 0; i < digits; ++i)
+        top *= 10;
+    // Rounded to the significant digits, never finer than the nanosecond, as durationText does.
+    std::int64_t step = 1;
+    while (nanoseconds / step >= top)
+        step *= 10;
+    const std::int64_t rounded = (nanoseconds + step / 2) / step * step;
+    if (rounded / step >= top)
+        step *= 10;
+    // The decimals of a microsecond that the last significant digit reaches.
+    int decimals = 3;
+    for (std::int64_t s = step; s > 1 && decimals > 0; s /= 10)
+        --decimals;
+    std::string text = std::to_string(rounded / 1000);
+    if (decimals > 0)
+        text += ','
+            + std::to_string(1000 + rounded % 1000).substr(1, static_cast<std::size_t>(decimals));
+    return text;
+}
+
 std::string countText(std::int64_t count)
 {
     const std::string digits = std::to_string(count);

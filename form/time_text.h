@@ -16,6 +16,10 @@ namespace form {
 // clock's resolution. A coarser measurement gives fewer digits (one or two): "1,3 мкс".
 std::string durationText(std::int64_t nanoseconds, int digits = 3);
 
+// The same time as a plain number of microseconds, for a spreadsheet: the decimal comma, no unit,
+// no grouping, and no digit beyond those warranted ("0,160", "1,1", "423", "41000").
+std::string microsecondsNumber(std::int64_t nanoseconds, int digits = 3);
+
 // A count as Bulgarian writes it: from five digits on, groups of three apart, separated by a
 // no-break space so that a tooltip never splits a number ("4823", "645 644").
 std::string countText(std::int64_t count);

@@ -59,16 +59,44 @@ std::string TimingTable::cellText(int interval, int side) const
     return found ? durationText(found->timing.nanoseconds, found->timing.digits) : "";
 }
 
-std::string TimingTable::tabSeparated() const
+std::string TimingTable::heading(int column)
 {
-    std::string text = texts::intervalHeading;
+    return column == 0 ? texts::intervalHeading : columnHeading(column - 1);
+}
+
+std::string TimingTable::shownText(int interval, int column) const
+{
+    return column == 0 ? rowHeading(interval) : cellText(interval, column - 1);
+}
+
+// Microseconds for every time: the least a clock shows, a nanosecond, is 0,001 and the most a
+// side takes, seconds, is a whole number of six digits.
+std::string TimingTable::clipboardText() const
+{
+    std::string text = heading(0);
     for (int side = 0; side < sideCount; ++side)
-        text += '\t' + columnHeading(side);
+        text += '\t' + columnHeading(side) + texts::copiedTimeUnit;
     text += texts::lineEnd;
     for (int interval = 0; interval < intervalCount; ++interval) {
         text += rowHeading(interval);
-        for (int side = 0; side < sideCount; ++side)
-            text += '\t' + cellText(interval, side);
+        for (int side = 0; side < sideCount; ++side) {
+            const std::optional<TimingCell>& found = cell(interval, side);
+            text += '\t'
+                + (found ? microsecondsNumber(found->timing.nanoseconds, found->timing.digits)
+                         : "");
+        }
+        text += texts::lineEnd;
+    }
+    text += texts::lineEnd + heading(0);
+    for (int side = computedSide(0); side < sideCount; ++side)
+        text += '\t' + columnHeading(side) + texts::copiedChecksUnit;
+    text += texts::lineEnd;
+    for (int interval = 0; interval < intervalCount; ++interval) {
+        text += rowHeading(interval);
+        for (int side = computedSide(0); side < sideCount; ++side) {
+            const std::optional<TimingCell>& found = cell(interval, side);
+            text += '\t' + (found ? std::to_string(found->remainderOperations) : "");
+        }
         text += texts::lineEnd;
     }
     return text;

@@ -22,6 +22,11 @@ inline constexpr int sideCount = 4;
 inline constexpr int storedSide = 0;
 constexpr int computedSide(int method) { return 1 + method; }
 
+// The parts of «Измервания» (the table and the chart of every measurement) that take the focus,
+// in Tab's order. Only the page has a button for the copy; the desktop copies with Ctrl+C and,
+// on Windows, from the context menu.
+enum class MeasurementsPart { Table, CopyButton, Chart };
+
 struct TimingCell {
     Timing timing;
     std::int64_t remainderOperations = 0; // of the search; 0 on the stored side
@@ -44,9 +49,17 @@ public:
     static std::string columnHeading(int side);
     std::string cellText(int interval, int side) const;
 
-    // The whole table as a spreadsheet takes it from the clipboard: a heading row, then one row
-    // per interval, cells separated by tabs, each row ended by CR LF.
-    std::string tabSeparated() const;
+    // The table as every window shows it, `shownColumns` wide: the heading row («Интервал», then
+    // each side's), then per interval its heading and each side's time.
+    static constexpr int shownColumns = 1 + sideCount;
+    static std::string heading(int column);
+    std::string shownText(int interval, int column) const;
+
+    // What the copy puts on the clipboard, for a spreadsheet to chart: the times as plain numbers
+    // in one unit, named in the headings, with the decimal comma and no more digits than each
+    // measurement warrants; below them, after an empty line, the divisibility checks of each
+    // search. Cells are separated by tabs, rows ended by CR LF; a cell never measured is empty.
+    std::string clipboardText() const;
 
 private:
     std::array<std::array<std::optional<TimingCell>, sideCount>, intervalCount> cells_ {};

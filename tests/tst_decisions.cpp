@@ -377,6 +377,67 @@ TEST_CASE("what a screen reader hears: every showing control named and told apar
         CHECK(time.role == form::Role::Label);
         CHECK(time.name.empty()); // named by the time it shows
     }
+    // «Измервания»: the chart named by its own words, as an image by its text alternative.
+    const form::Chart chart = form::timingChart({});
+    for (const auto part : { form::MeasurementsPart::Table, form::MeasurementsPart::CopyButton,
+             form::MeasurementsPart::Chart }) {
+        const form::Spoken spoken = form::spoken(part, chart);
+        CAPTURE(spoken.name);
+        CHECK(spoken.role != form::Role::None);
+        CHECK_FALSE(spoken.name.empty());
+        CHECK(descriptions.insert(spoken.description).second);
+    }
+    CHECK(form::spoken(form::MeasurementsPart::Chart, chart).name == chart.description);
+}
+
+TEST_CASE("in «Измервания», Ctrl+C copies, Tab goes round its parts or on to the form, Esc leaves")
+{
+    using Part = form::MeasurementsPart;
+    using Kind = form::MeasurementsAction::Kind;
+    constexpr auto window = form::MeasurementsPlace::Window, page = form::MeasurementsPlace::Page;
+    const form::Modifiers none, shift { true }, ctrl { false, true }, ctrlShift { true, true },
+        alt { false, false, true };
+    struct Case {
+        std::string what;
+        Key key;
+        form::Modifiers held;
+        Part focused;
+        form::MeasurementsPlace place;
+        Kind kind;
+        Part target = Part::Table;
+    };
+    const Case cases[] = {
+        { "Ctrl+C in the table", Key::C, ctrl, Part::Table, window, Kind::Copy },
+        { "Ctrl+C on the page's chart", Key::C, ctrl, Part::Chart, page, Kind::Copy },
+        { "Ctrl+Shift+C, a browser's tools", Key::C, ctrlShift, Part::Table, page, Kind::None },
+        { "C alone", Key::C, none, Part::Table, window, Kind::None },
+        { "Tab, table to chart", Key::Tab, none, Part::Table, window, Kind::Focus, Part::Chart },
+        { "Tab, chart round to table", Key::Tab, none, Part::Chart, window, Kind::Focus },
+        { "Shift+Tab, table round to chart", Key::Tab, shift, Part::Table, window, Kind::Focus,
+            Part::Chart },
+        { "Tab on the page, table to button", Key::Tab, none, Part::Table, page, Kind::Focus,
+            Part::CopyButton },
+        { "Shift+Tab on the page, chart to button", Key::Tab, shift, Part::Chart, page, Kind::Focus,
+            Part::CopyButton },
+        { "Tab on the page past the chart", Key::Tab, none, Part::Chart, page, Kind::Form },
+        { "Shift+Tab on the page before the table", Key::Tab, shift, Part::Table, page,
+            Kind::Form },
+        { "Ctrl+Tab", Key::Tab, ctrl, Part::Table, window, Kind::None },
+        { "Esc in the window", Key::Escape, none, Part::Chart, window, Kind::Leave },
+        { "Esc on the page's button", Key::Escape, none, Part::CopyButton, page, Kind::Leave },
+        { "Alt+Esc", Key::Escape, alt, Part::Table, window, Kind::None },
+        { "an arrow, the table's", Key::Down, none, Part::Table, page, Kind::None },
+        { "Space, the button's", Key::Space, none, Part::CopyButton, page, Kind::None },
+        { "Ctrl and a letter, the browser's", Key::Character, ctrl, Part::Table, page, Kind::None },
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.what);
+        const form::MeasurementsAction action
+            = form::measurementsKey(c.key, c.held, c.focused, c.place);
+        CHECK(action.kind == c.kind);
+        if (c.kind == Kind::Focus)
+            CHECK(action.target == c.target);
+    }
 }
 
 TEST_CASE("each description speaks of its own control")

@@ -3,6 +3,7 @@
 
 #include "form_fixture.h"
 #include "form_texts.h"
+#include "screen_reader.h"
 #include "timings_window.h"
 
 #include <QClipboard>
@@ -358,16 +359,23 @@ void TestMainForm::timingsWindowFollowsClicks()
 {
     const auto showsLogic = [this] {
         const QAbstractItemModel* model = form->timingsWindow()->tableView()->model();
-        for (int interval = 0; interval < form::intervalCount; ++interval) {
-            for (int side = 0; side < form::sideCount; ++side) {
-                if (model->index(interval, side).data().toString().toStdString()
-                    != form->logic().timings().cellText(interval, side))
+        const form::TimingTable& table = form->logic().timings();
+        for (int column = 0; column < form::TimingTable::shownColumns; ++column) {
+            if (model->headerData(column, Qt::Horizontal).toString().toStdString()
+                != form::TimingTable::heading(column))
+                return false;
+            for (int interval = 0; interval < form::intervalCount; ++interval) {
+                if (model->index(interval, column).data().toString().toStdString()
+                    != table.shownText(interval, column))
                     return false;
             }
         }
         // The chart as a screen reader reads it.
-        return form->timingsWindow()->chartView()->accessibleDescription().toStdString()
-            == form::timingChart(form->logic().timings()).description;
+        const form::Spoken chart
+            = form::spoken(form::MeasurementsPart::Chart, form::timingChart(table));
+        const QWidget* drawn = form->timingsWindow()->chartView();
+        return drawn->accessibleName().toStdString() == chart.name
+            && drawn->accessibleDescription().toStdString() == chart.description;
     };
     QVERIFY(!form->timingsWindow()); // nothing of it at start
     clickOption(form->option1()[1]);
@@ -375,20 +383,21 @@ void TestMainForm::timingsWindowFollowsClicks()
     QVERIFY(form->timingsWindow() && form->timingsWindow()->isVisible());
     QCOMPARE(form->timingsWindow()->windowTitle(), QString::fromUtf8(texts::measurementsTitle));
     QVERIFY(showsLogic());
-    QVERIFY(!form->timingsWindow()->tableView()->model()->index(1, 3).data().toString().isEmpty());
+    QVERIFY(!form->timingsWindow()->tableView()->model()->index(1, 4).data().toString().isEmpty());
 
     clickOption(form->option2()[0]);
     clickOption(form->option1()[2]);
-    QVERIFY(!form->timingsWindow()->tableView()->model()->index(2, 1).data().toString().isEmpty());
+    QVERIFY(!form->timingsWindow()->tableView()->model()->index(2, 2).data().toString().isEmpty());
     QVERIFY(showsLogic());
 
-    form->timingsWindow()->close();
+    QTest::keyClick(form->timingsWindow()->tableView(), Qt::Key_Escape);
+    QVERIFY(!form->timingsWindow()->isVisible());
     QVERIFY(form->isVisible());
     QTest::keyClick(form->option1()[2], Qt::Key_F2);
     QVERIFY(form->timingsWindow()->isVisible());
     QTest::keyClick(form->timingsWindow()->tableView(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(
-        QGuiApplication::clipboard()->text().toStdString(), form->logic().timings().tabSeparated());
+    QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
+        form->logic().timings().clipboardText());
 }
 
 QTEST_MAIN(TestMainForm)

@@ -24,7 +24,7 @@ TEST_CASE("an interval click fills its cells with the times the labels show, and
     window.clickOption(form::Name::Option1, 1); // the square-root bound, as the window opens
     REQUIRE(window.shownTable);
     CHECK_FALSE(window.tableShownWhileUpdating);
-    CHECK(window.shownTable->tabSeparated() == table.tabSeparated());
+    CHECK(window.shownTable->clipboardText() == table.clipboardText());
     CHECK(table.cellText(1, storedSide) == window.shownTimes.back()[0].text);
     CHECK(table.cellText(1, computedSide(2)) == window.shownTimes.back()[1].text);
     CHECK(table.cell(1, computedSide(2))->remainderOperations
@@ -41,19 +41,31 @@ TEST_CASE("an interval click fills its cells with the times the labels show, and
     CHECK_FALSE(table.cell(0, storedSide));
 }
 
-TEST_CASE("a cell never measured is empty, in the table and on the clipboard")
+TEST_CASE("the clipboard has plain numbers in one unit, no finer than measured, and no guesses")
 {
     form::TimingTable table;
     table.record(4, 0, { 10, 1, 1 }, { 10, 1, 1 }, 1); // no such interval
     table.record(0, 3, { 10, 1, 1 }, { 10, 1, 1 }, 1); // no such bound
     CHECK(table.empty());
+    // Each time as its label shows it, in microseconds: to the nanosecond below one; a rounding
+    // up to the next decade keeps its digits ("10,0 мкс"); one digit is one digit.
     table.record(3, 1, { 423'456, 1, 3 }, { 41'234'567, 1, 2 }, 1'236'000);
-    CHECK(table.tabSeparated()
-        == "Интервал\tДиректно\t2 - (N-1)\t2 - (N/2)\t2 - sqr(N)\r\n"
-           "1 - 10\t\t\t\t\r\n"
-           "10 - 100\t\t\t\t\r\n"
+    table.record(0, 2, { 160, 1, 3 }, { 9'996, 1, 3 }, 12);
+    table.record(1, 0, { 5, 1, 1 }, { 1'149, 1, 2 }, 999);
+    CHECK(table.clipboardText()
+        == "Интервал\tДиректно (мкс)\t2 - (N-1) (мкс)\t2 - (N/2) (мкс)\t2 - sqr(N) (мкс)\r\n"
+           "1 - 10\t0,160\t\t\t10,0\r\n"
+           "10 - 100\t0,005\t1,1\t\t\r\n"
            "100 - 1000\t\t\t\t\r\n"
-           "1000 - 10000\t423 мкс\t\t41 мс\t\r\n");
+           "1000 - 10000\t423\t\t41000\t\r\n"
+           "\r\n"
+           "Интервал\t2 - (N-1) (проверки за делимост)\t2 - (N/2) (проверки за делимост)"
+           "\t2 - sqr(N) (проверки за делимост)\r\n"
+           "1 - 10\t\t\t12\r\n"
+           "10 - 100\t999\t\t\r\n"
+           "100 - 1000\t\t\t\r\n"
+           "1000 - 10000\t\t1236000\t\r\n");
+    CHECK(table.cellText(0, computedSide(2)) == "10,0 мкс");
 }
 
 TEST_CASE("the chart spans the decades of its figures, five of them here, and says them in words")

@@ -145,4 +145,9 @@ std::string escaped(std::string_view text, bool attribute)
     return out;
 }
 
+std::string fontFamilies(std::string_view font)
+{
+    return '"' + std::string(font) + "\", \"Liberation Serif\", \"Prime Intervals Serif\", serif";
+}
+
 } // namespace web

@@ -57,6 +57,10 @@ FormDescription describeForm();
 // The page's title: the window's caption, its run of blanks as no-break spaces.
 std::string pageTitle();
 
+// The CSS font families for `font`: Liberation Serif has the metrics of Times New Roman, and the
+// page carries a subset of it for systems that have neither.
+std::string fontFamilies(std::string_view font);
+
 // `text` as the markup's text or, with `attribute`, an attribute's value in double quotes. CR is
 // dropped: a text area's lines end with LF, whatever they were written with.
 std::string escaped(std::string_view text, bool attribute = false);

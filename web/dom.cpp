@@ -34,8 +34,10 @@ EM_JS(double, js_now, (), { return Page.now(); });
 EM_JS(void, js_add_timings, (const char* p, int n), { Timings.add(Page.json(p, n)); });
 EM_JS(void, js_show_timings, (const char* p, int n), { Timings.show(Page.json(p, n)); });
 EM_JS(void, js_reveal_timings, (), { Timings.reveal(); });
-EM_JS(void, js_copy, (const char* p, int n, const char* s, int sn), {
-    Timings.copy(Page.str(p, n), Page.str(s, sn));
+EM_JS(void, js_focus_timings, (int part), { Timings.focus(part); });
+EM_JS(void, js_leave_timings, (int k), { Timings.leave(k); });
+EM_JS(void, js_copy, (const char* p, int n, const char* s, int sn, const char* f, int fn), {
+    Timings.copy(Page.str(p, n), Page.str(s, sn), Page.str(f, fn));
 });
 // clang-format on
 
@@ -162,9 +164,11 @@ void addTimings(const TimingsDescription& d)
     const std::string json = Object()
                                  .add("caption", d.caption)
                                  .add("copy", d.copy)
+                                 .add("descriptions", d.descriptions)
                                  .add("columns", d.columns)
                                  .add("rows", d.rows)
                                  .add("openers", d.openers)
+                                 .add("takeFocus", d.takeFocus)
                                  .add("width", d.width)
                                  .add("height", d.height)
                                  .text();
@@ -176,15 +180,17 @@ void showTimings(const TimingsShown& shown)
     const std::string json = Object()
                                  .add("cells", shown.cells)
                                  .add("chart", shown.chart)
-                                 .add("chartDescription", shown.chartDescription)
+                                 .add("chartName", shown.chartName)
                                  .text();
     js_show_timings(json.data(), size(json));
 }
 
 void revealTimings() { js_reveal_timings(); }
-void copy(std::string_view text, std::string_view said)
+void focusTimings(int part) { js_focus_timings(part); }
+void leaveTimings(int control) { js_leave_timings(control); }
+void copy(std::string_view text, std::string_view said, std::string_view failed)
 {
-    js_copy(text.data(), size(text), said.data(), size(said));
+    js_copy(text.data(), size(text), said.data(), size(said), failed.data(), size(failed));
 }
 
 } // namespace dom

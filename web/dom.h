@@ -43,24 +43,33 @@ double now();
 // Every measurement so far, below the form (timings_view.h): built once, then shown after each
 // interval click in one go.
 struct TimingsDescription {
-    std::string caption; // the table's
+    std::string caption; // the table's, which names it
     std::string copy; // the copy button's text
-    std::vector<std::string> columns; // the headings of the rows' column, then of each side's
+    // What a screen reader hears of the table, the button and the chart, in that order
+    // (form::MeasurementsPart), besides their names.
+    std::vector<std::string> descriptions;
+    std::vector<std::string> columns; // the heading row
     std::vector<std::string> rows; // each interval's heading
     std::vector<int> openers; // the controls whose click brings the table into view
+    bool takeFocus; // whether they, and F2, also give it the focus
     double width, height; // the chart's box
 };
 struct TimingsShown {
     std::vector<std::string> cells; // row by row, "" where never measured
     std::string chart; // SVG elements in the chart's box
-    std::string chartDescription;
+    std::string chartName;
 };
 void addTimings(const TimingsDescription& described);
 void showTimings(const TimingsShown& shown);
-// Scrolls the table into view and gives it the focus.
+// Scrolls the table into view, and gives it the focus where the description says so.
 void revealTimings();
-// Puts `text` on the clipboard, from a click's handler, and once it is there announces `said`.
-void copy(std::string_view text, std::string_view said);
+// The focus to one of its parts, numbered as form::MeasurementsPart.
+void focusTimings(int part);
+// The focus back to the form's control that had it before the table, or else to `control`.
+void leaveTimings(int control);
+// Puts `text` on the clipboard, from a click's or a key's handler, and announces `said` once it
+// is there, `failed` where the browser refused it.
+void copy(std::string_view text, std::string_view said, std::string_view failed);
 
 } // namespace dom
 
@@ -73,4 +82,7 @@ void web_row_chosen(int control, int row);
 int web_key_pressed(int shift, int ctrl, int alt, int meta);
 // The copy button below the table.
 void web_copy_timings();
+// A key pressed (dom::pressedKey) in a part of the measurements, numbered as
+// form::MeasurementsPart. Returns 1 where the page must not give the key its own meaning.
+int web_timings_key_pressed(int part, int shift, int ctrl, int alt, int meta);
 }

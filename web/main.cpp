@@ -44,6 +44,13 @@ EMSCRIPTEN_KEEPALIVE void web_copy_timings()
         page->copyTimings();
 }
 
+EMSCRIPTEN_KEEPALIVE int web_timings_key_pressed(int part, int shift, int ctrl, int alt, int meta)
+{
+    return page && page->timingsKeyPressed(part, { shift != 0, ctrl != 0, alt != 0, meta != 0 })
+        ? 1
+        : 0;
+}
+
 #ifdef PAGE_TEST_EXPORTS
 #include "invariants.h"
 
@@ -53,5 +60,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void web_broken_invariant()
 {
     const std::string broken = page ? page->brokenInvariant() : "the page has not started";
     dom::reply(broken);
+}
+
+// What the copy puts on the clipboard, as the logic writes it.
+extern "C" EMSCRIPTEN_KEEPALIVE void web_clipboard_text()
+{
+    dom::reply(page ? page->logic().timings().clipboardText() : "");
 }
 #endif

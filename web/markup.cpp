@@ -89,10 +89,7 @@ public:
     std::string css() const
     {
         const web::FormDescription form = web::describeForm();
-        // Liberation Serif has the metrics of Times New Roman; the page carries a subset of it,
-        // for systems that have neither.
-        const std::string fonts
-            = '"' + form.font + "\", \"Liberation Serif\", \"Prime Intervals Serif\", serif";
+        const std::string fonts = web::fontFamilies(form.font);
         std::string out = "#MainForm { width: " + px(form.width) + "; height: " + px(form.height)
             + "; background: " + form.background + "; font-family: " + fonts
             + "; font-size: " + px(form.fontPx) + "; }\n";

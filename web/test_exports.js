@@ -1,11 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The prime-intervals authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Only in the page's test build (prime-intervals-test.html): what is wrong with the page, as the
-// logic itself checks it (form/invariants.h), empty if nothing. A test driving the page calls it
-// after each event.
+// Only in the page's test build (prime-intervals-test.html).
+
+// What is wrong with the page, as the logic itself checks it (form/invariants.h), empty if
+// nothing. A test driving the page calls it after each event.
 window.brokenInvariant = function () {
     Module['_web_broken_invariant']();
+    return Page.reply;
+};
+
+// What the measurements' copy puts on the clipboard, as the logic writes it.
+window.clipboardText = function () {
+    Module['_web_clipboard_text']();
     return Page.reply;
 };
 

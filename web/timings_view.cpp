@@ -7,6 +7,8 @@
 #include "described.h"
 #include "dom.h"
 #include "form_texts.h"
+#include "keyboard.h"
+#include "screen_reader.h"
 
 #include <cstdio>
 
@@ -45,11 +47,12 @@ namespace {
         return "end";
     }
 
-    // The chart's paths and texts as SVG elements, in the chart's own units.
+    // The chart's background, paths and texts as SVG elements, in the chart's own units.
     std::string svgElements(const form::Chart& chart)
     {
         // Presentation attributes only: the page's policy allows no inline style.
-        std::string svg;
+        std::string svg = "<rect width=\"" + number(form::Chart::width) + "\" height=\""
+            + number(form::Chart::height) + "\" fill=\"" + colour(form::Chart::background) + "\"/>";
         for (const form::ChartPath& path : chart.paths) {
             svg += path.closed ? "<polygon points=\"" : "<polyline points=\"";
             for (std::size_t i = 0; i < path.points.size(); ++i) {
@@ -62,7 +65,9 @@ namespace {
         }
         // The text's middle on its point, as the chart places it; on each text, as WebKit does not
         // inherit the baseline.
-        svg += "<g font-size=\"" + number(form::Chart::textSize) + "\" fill=\"#000\">";
+        svg += "<g font-family=\"" + escaped(fontFamilies(form::Chart::fontName), true)
+            + "\" font-size=\"" + number(form::Chart::textSize) + "\" fill=\""
+            + colour(form::Chart::textColour) + "\">";
         for (const form::ChartText& text : chart.texts) {
             svg += "<text x=\"" + number(text.at.x) + "\" y=\"" + number(text.at.y)
                 + "\" text-anchor=\"" + anchorName(text.anchor)
@@ -75,17 +80,24 @@ namespace {
 
 void addTimings(std::array<int, 2> timeLabels)
 {
+    using form::MeasurementsPart;
+    const form::Chart chart = form::timingChart({});
     dom::TimingsDescription described {
-        .caption = texts::measurementsTitle,
-        .copy = texts::copyTable,
-        .columns = { texts::intervalHeading },
+        .caption = form::spoken(MeasurementsPart::Table, chart).name,
+        .copy = form::spoken(MeasurementsPart::CopyButton, chart).name,
+        .descriptions = {},
+        .columns = {},
         .rows = {},
         .openers = { timeLabels.begin(), timeLabels.end() },
+        .takeFocus = form::measurementsTakeFocus,
         .width = form::Chart::width,
         .height = form::Chart::height,
     };
-    for (int side = 0; side < form::sideCount; ++side)
-        described.columns.push_back(form::TimingTable::columnHeading(side));
+    for (const MeasurementsPart part :
+        { MeasurementsPart::Table, MeasurementsPart::CopyButton, MeasurementsPart::Chart })
+        described.descriptions.push_back(form::spoken(part, chart).description);
+    for (int column = 0; column < form::TimingTable::shownColumns; ++column)
+        described.columns.push_back(form::TimingTable::heading(column));
     for (int interval = 0; interval < form::intervalCount; ++interval)
         described.rows.push_back(form::TimingTable::rowHeading(interval));
     dom::addTimings(described);
@@ -94,17 +106,18 @@ void addTimings(std::array<int, 2> timeLabels)
 void showTimings(const form::TimingTable& table)
 {
     const form::Chart chart = form::timingChart(table);
-    dom::TimingsShown shown { {}, svgElements(chart), chart.description };
+    dom::TimingsShown shown { {}, svgElements(chart),
+        form::spoken(form::MeasurementsPart::Chart, chart).name };
     for (int interval = 0; interval < form::intervalCount; ++interval) {
-        for (int side = 0; side < form::sideCount; ++side)
-            shown.cells.push_back(table.cellText(interval, side));
+        for (int column = 1; column < form::TimingTable::shownColumns; ++column)
+            shown.cells.push_back(table.shownText(interval, column));
     }
     dom::showTimings(shown);
 }
 
 void copyTimings(const form::TimingTable& table)
 {
-    dom::copy(table.tabSeparated(), texts::tableCopied);
+    dom::copy(table.clipboardText(), texts::tableCopied, texts::tableNotCopied);
 }
 
 } // namespace web

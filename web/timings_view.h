@@ -21,7 +21,8 @@ void addTimings(std::array<int, 2> timeLabels);
 // The table's cells and the chart, in one DOM batch.
 void showTimings(const form::TimingTable& table);
 
-// The table on the clipboard as a spreadsheet takes it, and said so in the live region.
+// The table on the clipboard as a spreadsheet takes it (form::TimingTable::clipboardText), and
+// whether it went said in the live region.
 void copyTimings(const form::TimingTable& table);
 
 } // namespace web

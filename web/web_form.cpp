@@ -129,6 +129,37 @@ bool WebForm::keyPressed(form::Modifiers modifiers)
     return true;
 }
 
+bool WebForm::timingsKeyPressed(int part, form::Modifiers modifiers)
+{
+    if (part < 0 || part > static_cast<int>(form::MeasurementsPart::Chart))
+        return false;
+    // The page names the key of the letter C "KeyC", whatever the layout types with it.
+    const std::string name = dom::pressedKey();
+    const form::Key key = name == "Tab" ? form::Key::Tab
+        : name == "Escape"              ? form::Key::Escape
+        : name == "KeyC"                ? form::Key::C
+                                        : form::Key::Other;
+    const form::MeasurementsAction action = form::measurementsKey(
+        key, modifiers, static_cast<form::MeasurementsPart>(part), form::MeasurementsPlace::Page);
+    switch (action.kind) {
+    case form::MeasurementsAction::Kind::None:
+        return false;
+    case form::MeasurementsAction::Kind::Copy:
+        copyTimings();
+        return true;
+    case form::MeasurementsAction::Kind::Focus:
+        dom::focusTimings(static_cast<int>(action.target));
+        return true;
+    case form::MeasurementsAction::Kind::Leave:
+        dom::leaveTimings(number(form::initialFocus()));
+        return true;
+    case form::MeasurementsAction::Kind::Form:
+        break;
+    }
+    // Tab, with no control of the form focused: its first stop, or with Shift its last.
+    return keyPressed(modifiers);
+}
+
 void WebForm::copyTimings() { web::copyTimings(logic_.timings()); }
 
 void WebForm::writeRows()

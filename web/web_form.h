@@ -40,6 +40,9 @@ public:
     void rowChosen(int control, int row);
     // The key dom::pressedKey. True if the page must not give the key its own meaning.
     bool keyPressed(form::Modifiers modifiers);
+    // The key dom::pressedKey in `part` of the measurements below the form
+    // (form::MeasurementsPart's number); true where the page must not give it its own meaning.
+    bool timingsKeyPressed(int part, form::Modifiers modifiers);
     void copyTimings();
 
     const form::MainFormLogic& logic() const { return logic_; }

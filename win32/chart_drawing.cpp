@@ -16,15 +16,13 @@ namespace win32 {
 
 void drawChart(HDC dc, const RECT& area, const form::Chart& chart)
 {
-    const double width = area.right - area.left;
-    const double height = area.bottom - area.top;
-    const double scale = std::min(width / form::Chart::width, height / form::Chart::height);
+    const form::ChartFit fit = form::fitChart(area.right - area.left, area.bottom - area.top);
+    const double scale = fit.scale;
     if (scale <= 0)
         return;
-    const double left = area.left + (width - form::Chart::width * scale) / 2;
-    const double top = area.top + (height - form::Chart::height * scale) / 2;
     const auto at = [&](form::ChartPoint point) {
-        return POINT { std::lround(left + point.x * scale), std::lround(top + point.y * scale) };
+        const form::ChartPoint placed = fit.at(point);
+        return POINT { area.left + std::lround(placed.x), area.top + std::lround(placed.y) };
     };
 
     std::vector<POINT> points;
@@ -43,11 +41,12 @@ void drawChart(HDC dc, const RECT& area, const form::Chart& chart)
             Polyline(dc, points.data(), static_cast<int>(points.size()));
     }
 
-    const Font font(createDesignFont(
-        std::max(1, static_cast<int>(std::lround(form::Chart::textSize * scale)))));
+    const Font font(
+        createDesignFont(std::max(1, static_cast<int>(std::lround(form::Chart::textSize * scale))),
+            form::Chart::fontName));
     const Selection fontSelected(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
+    SetTextColor(dc, colourRef(form::Chart::textColour));
     TEXTMETRICW metrics {};
     GetTextMetricsW(dc, &metrics);
     for (const form::ChartText& text : chart.texts) {

@@ -86,7 +86,7 @@ bool MainWindow::preTranslate(MSG& message)
             return true;
         }
         case form::KeyAction::Kind::ShowTimings:
-            openMeasurements(true);
+            openMeasurements();
             return true;
         case form::KeyAction::Kind::Swallow:
             return true;

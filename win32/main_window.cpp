@@ -175,7 +175,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) != measurementsCommand)
             break;
-        openMeasurements(true);
+        openMeasurements();
         return 0;
     case WM_SETCURSOR: {
         // A hand over a time: a click there opens the measurements.
@@ -245,18 +245,18 @@ void MainWindow::command(HWND hwnd, WORD code)
         return;
     case form::Name::Label2: // SS_NOTIFY
         if (code == STN_CLICKED)
-            openMeasurements(false);
+            openMeasurements();
         return;
     default:
         return;
     }
 }
 
-void MainWindow::openMeasurements(bool activate)
+void MainWindow::openMeasurements()
 {
     if (!measurements_)
         measurements_ = std::make_unique<MeasurementsWindow>(instance_, window_, logic_.timings());
-    measurements_->open(activate);
+    measurements_->open();
 }
 
 } // namespace win32

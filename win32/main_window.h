@@ -102,9 +102,9 @@ private:
     void command(HWND control, WORD code);
 
     void focusWithoutChoosing(HWND control);
-    // Makes the window «Измервания» the first time, then brings it to the front; with the
-    // keyboard focus from a key or the menu, leaving it here after a click on a time.
-    void openMeasurements(bool activate);
+    // Makes the window «Измервания» the first time, then brings it to the front, with the
+    // focus where the logic says (form::measurementsTakeFocus).
+    void openMeasurements();
 
     HINSTANCE instance_;
     HWND window_ = nullptr;

@@ -4,6 +4,8 @@
 #include "measurements_window.h"
 
 #include "form_texts.h"
+#include "keyboard.h"
+#include "screen_reader.h"
 #include "wide_text.h"
 #include "window_parts.h"
 
@@ -63,7 +65,7 @@ namespace {
 } // namespace
 
 MeasurementsWindow::MeasurementsWindow(
-    HINSTANCE instance, HWND owner, const form::TimingTable& table)
+    HINSTANCE instance, HWND owner, const form::TimingTable& figures)
     : background_(CreateSolidBrush(colourRef(form::window.background.rgb)))
 {
     INITCOMMONCONTROLSEX common { sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES };
@@ -88,10 +90,12 @@ MeasurementsWindow::MeasurementsWindow(
         return;
     }
     createTable();
-    annotations_.setName(table_, title);
+    const form::Spoken table = form::spoken(form::MeasurementsPart::Table, {});
+    annotations_.setName(table_, wide(table.name));
+    annotations_.setDescription(table_, wide(table.description));
     annotations_.setRole(chart_, ROLE_SYSTEM_CHART);
     setDpi(GetDpiForWindow(window_));
-    show(table);
+    show(figures);
 
     RECT frame { 0, 0, std::max(scaled(defaultWidth), neededWidth_ + 2 * scaled(margin)), 0 };
     frame.bottom = 3 * scaled(margin) + tableHeight()
@@ -109,10 +113,11 @@ MeasurementsWindow::~MeasurementsWindow()
         DestroyWindow(window);
 }
 
-void MeasurementsWindow::open(bool activate)
+void MeasurementsWindow::open()
 {
     if (!window_)
         return;
+    const bool activate = form::measurementsTakeFocus;
     if (IsIconic(window_))
         ShowWindow(window_, activate ? SW_RESTORE : SW_SHOWNOACTIVATE);
     else
@@ -126,9 +131,8 @@ void MeasurementsWindow::open(bool activate)
 void MeasurementsWindow::createTable()
 {
     SendMessageW(table_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    for (int column = 0; column <= form::sideCount; ++column) {
-        std::wstring heading = wide(column == 0 ? std::string(texts::intervalHeading)
-                                                : form::TimingTable::columnHeading(column - 1));
+    for (int column = 0; column < form::TimingTable::shownColumns; ++column) {
+        std::wstring heading = wide(form::TimingTable::heading(column));
         LVCOLUMNW format {};
         format.mask = LVCF_TEXT | LVCF_FMT | LVCF_SUBITEM;
         format.fmt = column == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT; // times line up by their units
@@ -159,21 +163,23 @@ void MeasurementsWindow::show(const form::TimingTable& table)
     if (!window_)
         return;
     for (int interval = 0; interval < form::intervalCount; ++interval) {
-        for (int side = 0; side < form::sideCount; ++side) {
-            std::wstring text = wide(table.cellText(interval, side));
+        for (int column = 1; column < form::TimingTable::shownColumns; ++column) {
+            std::wstring text = wide(table.shownText(interval, column));
             LVITEMW item {};
-            item.iSubItem = side + 1;
+            item.iSubItem = column;
             item.pszText = text.data();
             SendMessageW(table_, LVM_SETITEMTEXTW, static_cast<WPARAM>(interval),
                 reinterpret_cast<LPARAM>(&item));
         }
     }
     layout(); // a longer time may widen the columns
-    // The chart's text alternative is its name: its window text for Wine's oleacc, the
-    // annotation for Windows'. Drawn at the next paint.
-    const std::wstring description = wide(chartData_.description);
-    SetWindowTextW(chart_, description.c_str());
-    annotations_.setName(chart_, description);
+    // The chart's name: its window text for Wine's oleacc, the annotation for Windows'. Drawn at
+    // the next paint.
+    const form::Spoken chart = form::spoken(form::MeasurementsPart::Chart, chartData_);
+    const std::wstring name = wide(chart.name);
+    SetWindowTextW(chart_, name.c_str());
+    annotations_.setName(chart_, name);
+    annotations_.setDescription(chart_, wide(chart.description));
     InvalidateRect(chart_, nullptr, FALSE);
 }
 
@@ -244,14 +250,14 @@ void MeasurementsWindow::fitColumns(int width)
         return static_cast<int>(SendMessageW(
             table_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(wide(text).c_str())));
     };
-    int headings = textWidth(texts::intervalHeading);
+    int headings = textWidth(form::TimingTable::heading(0));
     int sides = 0;
-    for (int side = 0; side < form::sideCount; ++side)
-        sides = std::max(sides, textWidth(form::TimingTable::columnHeading(side)));
+    for (int column = 1; column < form::TimingTable::shownColumns; ++column)
+        sides = std::max(sides, textWidth(form::TimingTable::heading(column)));
     for (int interval = 0; interval < form::intervalCount; ++interval) {
-        headings = std::max(headings, textWidth(form::TimingTable::rowHeading(interval)));
-        for (int side = 0; side < form::sideCount; ++side)
-            sides = std::max(sides, textWidth(figures_.cellText(interval, side)));
+        headings = std::max(headings, textWidth(figures_.shownText(interval, 0)));
+        for (int column = 1; column < form::TimingTable::shownColumns; ++column)
+            sides = std::max(sides, textWidth(figures_.shownText(interval, column)));
     }
     headings += scaled(16);
     sides += scaled(16);
@@ -267,42 +273,51 @@ void MeasurementsWindow::fitColumns(int width)
 
 bool MeasurementsWindow::key(WPARAM virtualKey)
 {
-    const bool control = GetKeyState(VK_CONTROL) < 0;
-    const bool alt = GetKeyState(VK_MENU) < 0;
-    if (control || alt) {
-        if (virtualKey != 'C' || !control || alt)
-            return false;
+    const auto held = [](int key) { return GetKeyState(key) < 0; };
+    const form::Key key = virtualKey == VK_TAB ? form::Key::Tab
+        : virtualKey == VK_ESCAPE              ? form::Key::Escape
+        : virtualKey == 'C'                    ? form::Key::C
+                                               : form::Key::Other;
+    const form::MeasurementsAction action = form::measurementsKey(key,
+        { held(VK_SHIFT), held(VK_CONTROL), held(VK_MENU), held(VK_LWIN) || held(VK_RWIN) },
+        GetFocus() == chart_ ? form::MeasurementsPart::Chart : form::MeasurementsPart::Table,
+        form::MeasurementsPlace::Window);
+    switch (action.kind) {
+    case form::MeasurementsAction::Kind::Copy:
         copy();
         return true;
-    }
-    switch (virtualKey) {
-    case VK_TAB:
-        SetFocus(GetFocus() == table_ ? chart_ : table_);
+    case form::MeasurementsAction::Kind::Focus:
+        SetFocus(action.target == form::MeasurementsPart::Chart ? chart_ : table_);
         return true;
-    case VK_ESCAPE:
+    case form::MeasurementsAction::Kind::Leave:
         PostMessageW(window_, WM_CLOSE, 0, 0);
         return true;
-    default:
-        return false;
+    case form::MeasurementsAction::Kind::None:
+    case form::MeasurementsAction::Kind::Form:
+        break;
     }
+    return false;
 }
 
-// For a spreadsheet: tab-separated Unicode text. A screen reader hears that it was done.
+// For a spreadsheet: Unicode text. A screen reader hears whether it went: another program may
+// hold the clipboard, or memory may run short.
 void MeasurementsWindow::copy()
 {
-    const std::wstring text = wide(figures_.tabSeparated());
-    if (!OpenClipboard(window_))
-        return;
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-        GlobalUnlock(memory);
-        if (!SetClipboardData(CF_UNICODETEXT, memory))
+    const std::wstring text = wide(figures_.clipboardText());
+    bool copied = false;
+    if (OpenClipboard(window_)) {
+        const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+        const HGLOBAL memory = EmptyClipboard() ? GlobalAlloc(GMEM_MOVEABLE, bytes) : nullptr;
+        if (void* locked = memory ? GlobalLock(memory) : nullptr) {
+            std::memcpy(locked, text.c_str(), bytes);
+            GlobalUnlock(memory);
+            copied = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        }
+        if (memory && !copied) // the clipboard owns it only once taken
             GlobalFree(memory);
+        CloseClipboard();
     }
-    CloseClipboard();
-    announce(window_, wide(texts::tableCopied));
+    announce(window_, wide(copied ? texts::tableCopied : texts::tableNotCopied));
 }
 
 // The right button or the menu key: the copy, for those who do not know Ctrl+C.
@@ -437,7 +452,8 @@ void MeasurementsWindow::paintChart(HWND hwnd, HDC dc)
     const Bitmap bitmap(CreateCompatibleBitmap(dc, area.right, area.bottom));
     {
         const Selection selected(memory, bitmap.get());
-        FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        const Brush background(CreateSolidBrush(colourRef(form::Chart::background)));
+        FillRect(memory, &area, background.get());
         drawChart(memory, area, chartData_);
         if (GetFocus() == hwnd) {
             RECT focus = area;

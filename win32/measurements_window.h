@@ -26,8 +26,9 @@ public:
     MeasurementsWindow(const MeasurementsWindow&) = delete;
     MeasurementsWindow& operator=(const MeasurementsWindow&) = delete;
 
-    // Shows the window in front, with the keyboard focus or leaving it where it is.
-    void open(bool activate);
+    // Shows the window in front, with the keyboard focus where the logic says it goes
+    // (form::measurementsTakeFocus).
+    void open();
     // The table and the chart of these figures, whether the window shows or not.
     void show(const form::TimingTable& table);
 
@@ -46,8 +47,7 @@ private:
     void placeBeside(HWND owner, SIZE size);
     void layout();
     void fitColumns(int width);
-    // The keys the window answers in both its parts: Tab and Shift+Tab go from one to the other,
-    // Esc closes, Ctrl+C copies the table. True if the key was one of them.
+    // A key in either part, as the logic decides (form::measurementsKey). True if it took it.
     bool key(WPARAM virtualKey);
     void copy();
     void contextMenu(LPARAM at);
@@ -66,8 +66,8 @@ private:
     Annotations annotations_;
 };
 
-// Draws `chart` into `area` of `dc`: its box scaled uniformly and centred, each path as a
-// polyline or a filled polygon, each text in the design's font at its anchor.
+// Draws `chart` into `area` of `dc` where form::fitChart places it: each path as a polyline or a
+// filled polygon, each text in the chart's font and colour at its anchor.
 void drawChart(HDC dc, const RECT& area, const form::Chart& chart);
 
 } // namespace win32

@@ -24,12 +24,12 @@ inline constexpr int firstControlId = 100; // a child's id: this plus its place 
 
 inline int pixels(int twips, UINT dpi) { return form::pixels(twips, static_cast<int>(dpi)); }
 
-// The design's font with Cyrillic, `height` pixels to the em.
-inline HFONT createDesignFont(int height)
+// The design's font, or another of its kind, with Cyrillic, `height` pixels to the em.
+inline HFONT createDesignFont(int height, const char* name = form::window.fontName)
 {
     return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN,
-        wide(form::window.fontName).c_str());
+        wide(name).c_str());
 }
 
 inline COLORREF colourRef(std::uint32_t rgb)

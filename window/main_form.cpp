@@ -63,9 +63,7 @@ void MainForm::showTimings()
 {
     if (!timings_)
         timings_ = new TimingsWindow(logic_.timings(), this);
-    timings_->show();
-    timings_->raise();
-    timings_->activateWindow();
+    timings_->open();
 }
 
 void MainForm::showTimingTable(const form::TimingTable&)

@@ -3,7 +3,10 @@
 
 #include "timings_window.h"
 
+#include "accessibility.h"
 #include "form_texts.h"
+#include "keyboard.h"
+#include "screen_reader.h"
 
 #include <QAbstractTableModel>
 #include <QAccessible>
@@ -28,6 +31,40 @@ QColor colour(std::uint32_t rgb)
 
 constexpr auto chartName = "chart";
 
+// The keys «Измервания» knows (form::measurementsKey); the copy as the platform spells it.
+form::Key keyOf(const QKeyEvent& event)
+{
+    if (event.matches(QKeySequence::Copy))
+        return form::Key::C;
+    switch (event.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return form::Key::Tab;
+    case Qt::Key_Escape:
+        return form::Key::Escape;
+    case Qt::Key_C:
+        return form::Key::C;
+    default:
+        return form::Key::Other;
+    }
+}
+
+form::Modifiers modifiersOf(const QKeyEvent& event)
+{
+    if (event.matches(QKeySequence::Copy))
+        return { false, true, false, false };
+    const Qt::KeyboardModifiers held = event.modifiers();
+    return { held.testFlag(Qt::ShiftModifier) || event.key() == Qt::Key_Backtab,
+        held.testFlag(Qt::ControlModifier), held.testFlag(Qt::AltModifier),
+        held.testFlag(Qt::MetaModifier) };
+}
+
+void setSpoken(QWidget* widget, const form::Spoken& spoken)
+{
+    widget->setAccessibleName(fromUtf8(spoken.name));
+    widget->setAccessibleDescription(fromUtf8(spoken.description));
+}
+
 // The chart is a picture to a screen reader, which reads its description.
 QAccessibleInterface* chartAccessible(const QString&, QObject* object)
 {
@@ -38,8 +75,8 @@ QAccessibleInterface* chartAccessible(const QString&, QObject* object)
 
 } // namespace
 
-// The logic's table as Qt's table view reads it: the intervals as row headings, the sides as
-// column headings, a cell as the time label showed it, or nothing.
+// The logic's table as Qt's table view reads it: the intervals in the first column, under the
+// logic's heading row, a cell as the time label showed it, or nothing.
 class TimingModel : public QAbstractTableModel {
 public:
     TimingModel(const form::TimingTable& table, QObject* parent)
@@ -54,33 +91,34 @@ public:
     }
     int columnCount(const QModelIndex& parent = {}) const override
     {
-        return parent.isValid() ? 0 : form::sideCount;
+        return parent.isValid() ? 0 : form::TimingTable::shownColumns;
     }
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (role == Qt::DisplayRole)
-            return fromUtf8(table_.cellText(index.row(), index.column()));
-        if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+            return fromUtf8(table_.shownText(index.row(), index.column()));
+        if (role == Qt::TextAlignmentRole) // the times line up by their units
+            return QVariant::fromValue(
+                (index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
         return {};
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (role != Qt::DisplayRole)
+        if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
             return {};
-        return fromUtf8(orientation == Qt::Horizontal ? form::TimingTable::columnHeading(section)
-                                                      : form::TimingTable::rowHeading(section));
+        return fromUtf8(form::TimingTable::heading(section));
     }
     void changed()
     {
-        Q_EMIT dataChanged(index(0, 0), index(form::intervalCount - 1, form::sideCount - 1));
+        Q_EMIT dataChanged(
+            index(0, 0), index(form::intervalCount - 1, form::TimingTable::shownColumns - 1));
     }
 
 private:
     const form::TimingTable& table_;
 };
 
-// The logic's chart drawn with QPainter, its box scaled uniformly into the widget and centred.
+// The logic's chart drawn with QPainter, where and as the logic says.
 class ChartView : public QWidget {
 public:
     ChartView(const form::TimingTable& table, QWidget* parent)
@@ -94,9 +132,9 @@ public:
         Q_UNUSED(pictureRole);
         setObjectName(QLatin1StringView(chartName));
         setAutoFillBackground(true);
-        QPalette white = palette();
-        white.setColor(QPalette::Window, Qt::white);
-        setPalette(white);
+        QPalette background = palette();
+        background.setColor(QPalette::Window, colour(form::Chart::background));
+        setPalette(background);
         setMinimumSize(static_cast<int>(form::Chart::width), static_cast<int>(form::Chart::height));
         // Reached with Tab, so that a screen reader reads its description.
         setFocusPolicy(Qt::StrongFocus);
@@ -106,8 +144,7 @@ public:
     void refresh()
     {
         chart_ = form::timingChart(table_);
-        setAccessibleName(QString::fromUtf8(texts::measurementsTitle));
-        setAccessibleDescription(fromUtf8(chart_.description));
+        setSpoken(this, form::spoken(form::MeasurementsPart::Chart, chart_));
         update();
     }
 
@@ -116,10 +153,9 @@ protected:
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const double scale = std::min(width() / form::Chart::width, height() / form::Chart::height);
-        painter.translate((width() - scale * form::Chart::width) / 2,
-            (height() - scale * form::Chart::height) / 2);
-        painter.scale(scale, scale);
+        const form::ChartFit fit = form::fitChart(width(), height());
+        painter.translate(fit.left, fit.top);
+        painter.scale(fit.scale, fit.scale);
         for (const form::ChartPath& path : chart_.paths) {
             QPolygonF polygon;
             for (const form::ChartPoint& p : path.points)
@@ -132,10 +168,10 @@ protected:
                 painter.drawPolyline(polygon);
             }
         }
-        QFont font = this->font();
+        QFont font(QString::fromUtf8(form::Chart::fontName));
         font.setPixelSize(static_cast<int>(form::Chart::textSize));
         painter.setFont(font);
-        painter.setPen(Qt::black);
+        painter.setPen(colour(form::Chart::textColour));
         const QFontMetricsF metrics(font);
         for (const form::ChartText& text : chart_.texts) {
             const QString words = fromUtf8(text.text);
@@ -166,15 +202,17 @@ TimingsWindow::TimingsWindow(const form::TimingTable& table, QWidget* parent)
     // Closing the main window ends the program even while this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     tableView_->setModel(model_);
-    tableView_->setAccessibleName(QString::fromUtf8(texts::measurementsTitle));
+    setSpoken(tableView_, form::spoken(form::MeasurementsPart::Table, {}));
     tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
     tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Tab leaves the table for the chart, as between any two controls; the arrows move in it.
     tableView_->setTabKeyNavigation(false);
-    tableView_->setCornerButtonEnabled(false);
+    tableView_->verticalHeader()->hide();
     tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tableView_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tableView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tableView_->installEventFilter(this);
+    chart_->installEventFilter(this);
     // The table as tall as its rows, the chart taking the rest.
     tableView_->setFixedHeight(tableView_->horizontalHeader()->sizeHint().height()
         + form::intervalCount * tableView_->verticalHeader()->defaultSectionSize()
@@ -186,11 +224,13 @@ TimingsWindow::TimingsWindow(const form::TimingTable& table, QWidget* parent)
     layout->addWidget(tableView_);
     layout->addWidget(chart_, 1);
     setTabOrder(tableView_, chart_);
-    // Wide enough for every heading of the table in full, the columns alike.
+    // Wide enough for the intervals and every heading of the table in full, the sides' columns
+    // alike.
     int widest = 0;
-    for (int side = 0; side < form::sideCount; ++side)
-        widest = std::max(widest, tableView_->horizontalHeader()->sectionSizeHint(side));
-    const int tableWidth = tableView_->verticalHeader()->sizeHint().width()
+    for (int column = 1; column < form::TimingTable::shownColumns; ++column)
+        widest = std::max(widest, tableView_->horizontalHeader()->sectionSizeHint(column));
+    const int tableWidth = std::max(tableView_->horizontalHeader()->sectionSizeHint(0),
+                               static_cast<QAbstractItemView*>(tableView_)->sizeHintForColumn(0))
         + form::sideCount * (widest + 8) + 2 * tableView_->frameWidth();
     resize(std::max(sizeHint().width(),
                tableWidth + layout->contentsMargins().left() + layout->contentsMargins().right()),
@@ -205,13 +245,50 @@ void TimingsWindow::refresh()
     chart_->refresh();
 }
 
-// Ctrl+C in the table: the whole table, as a spreadsheet pastes it.
+void TimingsWindow::open()
+{
+    show();
+    raise();
+    if (form::measurementsTakeFocus) {
+        activateWindow();
+        tableView_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// Every key pressed in the table or the chart: the logic decides (form::measurementsKey).
 bool TimingsWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == tableView_ && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        QGuiApplication::clipboard()->setText(fromUtf8(table_.tabSeparated()));
+    if ((watched != tableView_ && watched != chart_) || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    const form::MeasurementsAction action = form::measurementsKey(keyOf(key), modifiersOf(key),
+        watched == chart_ ? form::MeasurementsPart::Chart : form::MeasurementsPart::Table,
+        form::MeasurementsPlace::Window);
+    switch (action.kind) {
+    case form::MeasurementsAction::Kind::Copy:
+        copy();
         return true;
+    case form::MeasurementsAction::Kind::Focus:
+        (action.target == form::MeasurementsPart::Chart ? static_cast<QWidget*>(chart_)
+                                                        : tableView_)
+            ->setFocus(modifiersOf(key).shift ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        return true;
+    case form::MeasurementsAction::Kind::Leave:
+        close();
+        return true;
+    case form::MeasurementsAction::Kind::None:
+    case form::MeasurementsAction::Kind::Form:
+        break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The clipboard is read back: a system that refused the text leaves something else there.
+void TimingsWindow::copy()
+{
+    const QString text = fromUtf8(table_.clipboardText());
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text);
+    announceToScreenReaders(tableView_,
+        QString::fromUtf8(clipboard->text() == text ? texts::tableCopied : texts::tableNotCopied));
 }

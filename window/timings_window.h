@@ -21,6 +21,8 @@ class TimingsWindow : public QWidget {
 public:
     TimingsWindow(const form::TimingTable& table, QWidget* parent);
 
+    // Shown in front, taking the focus as the logic says (form::measurementsTakeFocus).
+    void open();
     // The table changed: both views show it anew.
     void refresh();
 
@@ -31,6 +33,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void copy();
+
     const form::TimingTable& table_;
     TimingModel* model_;
     QTableView* tableView_;

@@ -102,8 +102,8 @@ std::string allTexts()
         SPOKEN(computedTimeBefore), SPOKEN(computedTimeAfter), SPOKEN(meanOfRunsBefore),
         SPOKEN(meanOfRunsAfter), SPOKEN(announcedStored), SPOKEN(announcedComputed),
         SPOKEN(announcedEnd), TEXT(measurementsTitle), TEXT(measurementsHint), TEXT(copyTable),
-        TEXT(tableCopied), CHART(intro), CHART(nothingYet), CHART(from), CHART(to), CHART(at),
-        CHART(none) });
+        TEXT(tableCopied), SPOKEN(chartDescription), CHART(intro), CHART(nothingYet), CHART(from),
+        CHART(to), CHART(at), CHART(none) });
 #undef TEXT
 #undef TEXTS
 #undef CHART

@@ -524,6 +524,7 @@ class PageTest(unittest.TestCase):
         interval's last click with that bound, and nothing where none was; the chart changes
         with each new figure and says its first and last in words. F2 and a click on a time
         bring the table to the focus; its button copies it as a spreadsheet pastes it."""
+        self.page.open(browser.TEST_PAGE_URL)  # with clipboardText(), the logic's copy
         chart = "return document.getElementById('measurements-chart').innerHTML"
         shown, drawn = {}, self.run_js(chart)
         for method, interval in ((2, 0), (2, 2), (0, 1), (0, 2), (2, 0)):
@@ -551,16 +552,23 @@ class PageTest(unittest.TestCase):
             last = max(i for i, s in shown if s == side)
             self.assertIn(f"{shown[last, side]}{TEXTS['at']}{captions[last]}.", node["name"])
         self.assertIn(TEXTS["methodCaptions"][1] + TEXTS["none"], node["name"])
-        # Where the time labels lead, and the way back by Tab, to the form's first or last stop.
+        self.assertEqual(node["description"], TEXTS["chartDescription"])
+        # Where the time labels lead, Tab through its parts and on to the form's first or last
+        # stop, and Esc back to where the focus was.
         self.keys(Keys.F2)
         self.assertEqual(self.focused(), "measurements-table")
         self.keys(Keys.TAB, Keys.TAB)
+        self.assertEqual(self.focused(), "measurements-chart")
+        self.keys(Keys.TAB)
         self.assertEqual(self.focused(), "Text1(0)")
         self.click("Label2(1)")
         self.assertEqual(self.focused(), "measurements-table")
+        self.keys(Keys.ESCAPE)
+        self.assertEqual(self.focused(), "Text1(0)")
+        self.click("Label2(1)")
         self.keys((Keys.SHIFT, Keys.TAB))
         self.assertEqual(self.focused(), "Option2(2)")
-        # Copied and pasted as a person does; a text area pastes the line ends as LF.
+        # Copied and pasted as a person does: the logic's text; a text area pastes CR LF as LF.
         self.click("measurements-copy")
         self.assertEqual(self.run_js(
             "return document.getElementById('announcement').textContent"), TEXTS["tableCopied"])
@@ -569,7 +577,13 @@ class PageTest(unittest.TestCase):
         self.click("pasted")
         self.keys((Keys.CONTROL, "v"))
         self.assertEqual(self.run_js("return document.getElementById('pasted').value"),
-                         "".join("\t".join(row) + "\n" for row in rows))
+                         self.run_js("return clipboardText()").replace("\r\n", "\n"))
+        # Ctrl+C copies from any of its parts too.
+        self.run_js("document.getElementById('announcement').replaceChildren()")
+        self.click("Label2(0)")
+        self.keys((Keys.CONTROL, "c"))
+        self.assertEqual(self.run_js(
+            "return document.getElementById('announcement').textContent"), TEXTS["tableCopied"])
 
     def test_nothing_beyond_the_file(self):
         page = self.page

@@ -611,8 +611,8 @@ TEST_CASE_FIXTURE(WindowFixture, "screen readers hear what the logic says of eac
 
 namespace {
 
-// What a report list view shows, as a spreadsheet takes a table: its column headings, then each
-// row, cells separated by tabs, each row ended by CR LF.
+// What a report list view shows: its column headings, then each row, cells separated by tabs,
+// each row ended by CR LF.
 std::string shownTable(HWND list)
 {
     const auto columns = static_cast<int>(SendMessageW(
@@ -642,6 +642,19 @@ std::string shownTable(HWND list)
     return shown;
 }
 
+// The logic's table as every window shows it, in the same form.
+std::string logicTable(const form::TimingTable& table)
+{
+    std::string text;
+    for (int row = -1; row < form::intervalCount; ++row) {
+        for (int column = 0; column < form::TimingTable::shownColumns; ++column)
+            text += (column > 0 ? "\t" : "")
+                + (row < 0 ? form::TimingTable::heading(column) : table.shownText(row, column));
+        text += "\r\n";
+    }
+    return text;
+}
+
 std::string clipboardText()
 {
     REQUIRE(OpenClipboard(nullptr));
@@ -669,7 +682,7 @@ TEST_CASE_FIXTURE(WindowFixture, "a click on a time opens «Измервания
     const HWND table = FindWindowExW(measurements, nullptr, WC_LISTVIEWW, nullptr);
     REQUIRE(table != nullptr);
     CHECK((GetWindowLongW(table, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT);
-    CHECK(shownTable(table) == held.tabSeparated());
+    CHECK(shownTable(table) == logicTable(held));
     CHECK_FALSE(held.cellText(3, form::storedSide).empty());
 
     // Moved aside, as a pupil would, so that the main window stays in reach at any DPI. More
@@ -681,13 +694,13 @@ TEST_CASE_FIXTURE(WindowFixture, "a click on a time opens «Измервания
     click(control(Name::Option1, 1));
     click(control(Name::Option2, 0));
     click(control(Name::Option1, 2));
-    CHECK(shownTable(table) == held.tabSeparated());
+    CHECK(shownTable(table) == logicTable(held));
     CHECK_FALSE(held.cellText(1, form::computedSide(2)).empty());
     CHECK_FALSE(held.cellText(2, form::computedSide(0)).empty());
     const HWND chart = GetWindow(table, GW_HWNDNEXT);
     REQUIRE(chart != nullptr);
     const form::Chart model = form::timingChart(held);
-    CHECK(accessibleName(chart) == model.description);
+    CHECK(accessibleName(chart) == form::spoken(form::MeasurementsPart::Chart, model).name);
 
     // The chart as drawn, in a window made lower, so that the chart's space is not the shape of
     // its box, and all on the screen: the logic's box scaled uniformly into the chart's client
@@ -699,11 +712,9 @@ TEST_CASE_FIXTURE(WindowFixture, "a click on a time opens «Измервания
         (frame.bottom - frame.top) * 2 / 3, SWP_NOZORDER | SWP_NOACTIVATE);
     RedrawWindow(chart, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     const RECT area = clientArea(chart);
-    const double scale
-        = std::min(area.right / form::Chart::width, area.bottom / form::Chart::height);
+    const form::ChartFit fit = form::fitChart(area.right, area.bottom);
     const auto pixel = [&](form::ChartPoint at) {
-        return POINT { std::lround((area.right - form::Chart::width * scale) / 2 + at.x * scale),
-            std::lround((area.bottom - form::Chart::height * scale) / 2 + at.y * scale) };
+        return POINT { std::lround(fit.at(at).x), std::lround(fit.at(at).y) };
     };
     const auto overlaps = [](form::ChartPoint a, form::ChartPoint b) {
         return std::abs(a.x - b.x) < 15 && std::abs(a.y - b.y) < 15;
@@ -733,15 +744,15 @@ TEST_CASE_FIXTURE(WindowFixture, "a click on a time opens «Измервания
     ReleaseDC(chart, dc);
     CHECK(markers > 0);
 
-    // Ctrl+C in the table: the logic's tab-separated text.
+    // Ctrl+C in the table: the logic's text for a spreadsheet.
     SetForegroundWindow(measurements);
     pump();
     SetFocus(table);
     keyWith(VK_CONTROL, 'C');
-    CHECK(clipboardText() == held.tabSeparated());
+    CHECK(clipboardText() == held.clipboardText());
 
-    // Closed, it only hides; F2 in the main window opens it again, in front.
-    SendMessageW(measurements, WM_CLOSE, 0, 0);
+    // Esc closes it, which only hides it; F2 in the main window opens it again, in front.
+    key(VK_ESCAPE);
     CHECK_FALSE(shown(measurements));
     SetForegroundWindow(window.hwnd());
     pump();
