@@ -168,6 +168,26 @@ void operator delete(void* memory) noexcept
 
 void operator delete(void* memory, std::size_t) noexcept { operator delete(memory); }
 
+// The other forms, so that every block is taken and given back by the two above, under a
+// sanitizer's allocator too.
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete[](void* memory) noexcept { operator delete(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { operator delete(memory); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    try {
+        return operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    return operator new(size, std::nothrow);
+}
+void operator delete(void* memory, const std::nothrow_t&) noexcept { operator delete(memory); }
+void operator delete[](void* memory, const std::nothrow_t&) noexcept { operator delete(memory); }
+
 TEST_CASE("the step a clock moves by is observed, whatever one reading costs, in bounded time")
 {
     struct Row {

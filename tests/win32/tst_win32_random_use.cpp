@@ -451,6 +451,13 @@ TEST_CASE_FIXTURE(WindowFixture, "a random user keeps the window's invariants")
             events.back()
                 += " (" + std::to_string(user.dropped_ - droppedBefore) + " inputs dropped)";
         watchdog.eventEnds();
+        // A click on a time opens «Измервания» with the focus; the user closes it and comes back.
+        if (const HWND measurements = window.measurements();
+            measurements && IsWindowVisible(measurements)) {
+            SendMessageW(measurements, WM_CLOSE, 0, 0);
+            SetForegroundWindow(window.hwnd());
+            pump();
+        }
         if (verbose)
             std::fprintf(stderr, "%6d  %s\n", n + 1, events.back().c_str());
         std::string broken;
