@@ -91,7 +91,9 @@ const std::vector<std::string>& MainFormLogic::rows(std::int16_t list) const
 void MainFormLogic::copyStored(Rows& into, std::int16_t interval)
 {
     into = Rows();
-    for (const char* row : initialRows(*rowOf(List2(interval))))
+    const std::span<const char* const> stored = initialRows(*rowOf(List2(interval)));
+    into.reserve(stored.size());
+    for (const char* row : stored)
         into.emplace_back(row);
 }
 
@@ -99,6 +101,7 @@ std::int64_t MainFormLogic::search(Rows& into, std::int16_t interval, std::int16
 {
     into = Rows();
     const primes::Search found = primes::findPrimes(interval, method);
+    into.reserve(found.primes.size());
     for (const std::int16_t prime : found.primes)
         into.push_back(std::to_string(prime));
     return found.remainderOperations;
