@@ -42,13 +42,9 @@ struct LastClick {
 
 class MainFormLogic {
 public:
-    // Observes the clock's step now, if it has not been, rather than at the first click.
-    explicit MainFormLogic(Controls& controls, Clock& clock = steadyClock())
-        : controls_(controls)
-        , clock_(clock)
-    {
-        clock_.step();
-    }
+    // Takes the stored lists' rows, and observes the clock's step now rather than at the first
+    // click.
+    explicit MainFormLogic(Controls& controls, Clock& clock = steadyClock());
 
     void Form_Load();
     void Option1_Click(std::int16_t Index);
@@ -56,10 +52,12 @@ public:
     void List1_Click(std::int16_t Index);
 
     // Runs both sides' work a while, unshown, on rows of its own: code run for the first time is
-    // slow (cold caches and pages; a browser optimises WebAssembly only once it has run), and the
-    // first figure a pupil sees must be like every later one. About 10 ms of the clock; a front
-    // end calls it once its window is painted.
-    void warmUp();
+    // slow (cold caches and pages; a browser optimises WebAssembly in tiers, the last only after
+    // the code has run a while), and the first figure a pupil sees must be like every later one.
+    // One slice of about 10 ms of the clock, so that a click waits no longer than that; true while
+    // more would still help, about 0.2 s in all. A front end calls it once its window is painted,
+    // then again each time it is idle, until it says false.
+    bool warmUp();
 
     std::int16_t intervalIndex() const { return IntervalIndex; }
     std::int16_t methodIndex() const { return MethodIndex; }
@@ -74,7 +72,7 @@ private:
     // remainder operations), into rows emptied first, their memory given back. The rows' room is
     // taken once, for as many as there will be: how a system's allocator grows an array is no
     // part of the lesson, and differs from one window to the next.
-    static void copyStored(Rows& into, std::int16_t interval);
+    void copyStored(Rows& into, std::int16_t interval) const;
     static std::int64_t search(Rows& into, std::int16_t interval, std::int16_t method);
     void FindPrimes();
     void showTimes(const std::string& summary);
@@ -84,7 +82,14 @@ private:
     std::int16_t IntervalIndex = -1; // -1 until the user chooses an interval
     std::int16_t MethodIndex = 2;
     LastClick lastClick_;
+    int warmRounds_ = 0;
+    int warmSlices_ = 0;
+    std::int64_t warmedFor_ = 0;
     std::array<Rows, 2> List1_;
+    // The stored lists' rows as their list boxes hold them, as strings: copying one is then the
+    // same few bytes in every window, and not a scan for its end, which a browser does several
+    // times slower than a desktop's C library.
+    std::vector<Rows> List2_;
     TimingTable timings_;
 };
 

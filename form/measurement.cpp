@@ -41,12 +41,23 @@ int digitsFor(std::int64_t steps) { return steps >= 1000 ? 3 : steps >= 100 ? 2 
 namespace {
 
     // One round of batches, as measure() describes, within `most` nanoseconds; and the time it
-    // took.
+    // took. It starts as the clock's reading changes, and unless a run is surely longer than a
+    // quarter of a step it ends so too, in batches small against the runs so far: the runs then
+    // span whole steps, where a coarse clock (a browser's 1 ms) would blur each end by up to a
+    // step, a quarter of a round's figure.
     std::pair<Timing, std::int64_t> round(Clock& clock, const std::function<void()>& work,
         std::int64_t step, std::int64_t enoughSteps, std::int64_t most)
     {
-        const std::int64_t start = clock.now();
-        std::int64_t elapsed = 0;
+        // Bounds for a clock that stops moving.
+        constexpr int mostReadings = 1 << 26;
+        constexpr int mostEndBatches = 1024;
+        const std::int64_t called = clock.now();
+        std::int64_t start = called;
+        for (int k = 0; start == called && k < mostReadings; ++k)
+            start = clock.now();
+        // The wait for the start counts against the cap, and two steps are kept for the end.
+        const std::int64_t budget = most - (start - called) - 2 * step;
+        std::int64_t reading = start;
         std::int64_t runs = 0;
         std::int64_t batch = 1;
         bool last = false;
@@ -54,21 +65,32 @@ namespace {
             for (std::int64_t i = 0; i < batch; ++i)
                 work();
             runs += batch;
-            elapsed = clock.now() - start;
-            if (last || elapsed >= enoughSteps * step)
+            reading = clock.now();
+            if (last || reading - start >= enoughSteps * step)
                 break;
             // Each reading may lag the true time by up to a step, so the runs so far took less
             // than `atMost`; the next batch is sized so that even then the whole stays within the
             // cap. Where the clock jitters (Firefox's), a reading may also be early, by up to a
             // step, and the cap is kept to within that step.
-            const std::int64_t atMost = elapsed + step;
+            const std::int64_t atMost = reading - start + step;
             const std::int64_t perRun = (atMost + runs - 1) / runs;
-            const std::int64_t fits = (most - atMost) / perRun;
+            const std::int64_t fits = (budget - atMost) / perRun;
             if (fits < 1)
                 break;
             batch = std::min(runs, fits);
             last = batch == fits;
         }
+        if (4 * (reading - start - step) <= runs * step) {
+            const std::int64_t before = reading;
+            for (int k = 0; reading == before && k < mostEndBatches; ++k) {
+                const std::int64_t small = std::max<std::int64_t>(runs / 32, 1);
+                for (std::int64_t i = 0; i < small; ++i)
+                    work();
+                runs += small;
+                reading = clock.now();
+            }
+        }
+        const std::int64_t elapsed = reading - start;
         // Less than a step spanned: the time was somewhere below one step, so half a step is the
         // best guess.
         const std::int64_t total = elapsed > 0 ? elapsed : step / 2;
@@ -82,8 +104,8 @@ namespace {
 // A stall of the machine (it ran something else) lengthens the round it falls in, and on a fine
 // clock it ends that round at once, as if enough had been spanned. So the work gets two rounds,
 // each within half the cap, and the faster is its time: a busy machine shows the work, not the
-// stall. Work that fills half the cap by itself gets one round, rather than keep the window
-// waiting twice; so does a clock too coarse to be read within half the cap.
+// stall. Work of which a single run fills a round gets one, rather than keep the window waiting
+// twice; so does a clock too coarse to be read within half the cap.
 Timing measure(Clock& clock, const std::function<void()>& work, const MeasureLimits& limits)
 {
     const std::int64_t step = clock.step();
@@ -97,7 +119,7 @@ Timing measure(Clock& clock, const std::function<void()>& work, const MeasureLim
             clock, work, step, limits.enoughSteps, std::max(limits.mostNanoseconds, 3 * step))
             .first;
     const auto [first, took] = round(clock, work, step, limits.enoughSteps, half);
-    if (took >= half)
+    if (first.runs == 1 && took >= half)
         return first;
     const Timing second = round(clock, work, step, limits.enoughSteps, half).first;
     return second.nanoseconds < first.nanoseconds ? second : first;

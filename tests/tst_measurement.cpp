@@ -265,11 +265,17 @@ TEST_CASE("repeats stop at enough steps or at the cap, and show no more digits t
             CAPTURE(work);
             FakeClock clock(c.grain, c.readingCost, c.jittered);
             const std::int64_t step = clock.step();
-            const std::int64_t readingsBefore = clock.readings;
             const std::int64_t start = clock.trueTime;
-            const form::Timing timing = form::measure(clock, [&] { clock.trueTime += work; });
+            // The batches: runs after a reading. The readings among the runs, which the figure
+            // pays for, are one per batch.
+            std::int64_t seen = clock.readings;
+            std::int64_t batches = 0;
+            const form::Timing timing = form::measure(clock, [&] {
+                batches += clock.readings != seen;
+                seen = clock.readings;
+                clock.trueTime += work;
+            });
             const std::int64_t spent = clock.trueTime - start;
-            const std::int64_t readings = clock.readings - readingsBefore;
 
             REQUIRE(timing.runs >= 1);
             // The cap holds, to within the step a jittered reading may be early by; only one run
@@ -277,13 +283,17 @@ TEST_CASE("repeats stop at enough steps or at the cap, and show no more digits t
             CHECK((spent <= cap + (c.jittered ? step : 0) || timing.runs == 1));
             // Enough steps spanned, or most of the cap used: no needless stop.
             CHECK((spent >= 1000 * step || spent >= cap / 2));
-            // One reading per batch, batches that grow: not one per run; in two rounds at most.
-            CHECK(readings <= 2 * (std::log2(timing.runs) + 3));
+            // One reading per batch, batches that grow (to a 32nd of the runs so far, at the end):
+            // not one per run; in two rounds at most.
+            CHECK(batches <= 2 * (std::log2(timing.runs) + 3 + 32));
             // The figure is one run, to within what the clock and its readings blur: a step at
-            // each end where the clock jitters.
+            // each end where the clock jitters; else the runs span whole steps, and it is the last
+            // small batch at most, and never more than a step.
+            const std::int64_t blur = c.jittered ? 2 * step
+                                                 : std::min(step, (timing.runs / 32 + 1) * work);
             CHECK(timing.nanoseconds > 0);
             CHECK(std::abs(timing.nanoseconds - work) * timing.runs
-                <= (c.jittered ? 2 : 1) * step + readings * c.readingCost + timing.runs);
+                <= blur + batches * c.readingCost + timing.runs);
             // No more digits than the steps the measurement truly spanned warrant.
             CHECK(timing.digits <= form::digitsFor(spent / c.grain + 1));
         }

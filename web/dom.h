@@ -85,4 +85,6 @@ void web_copy_timings();
 // A key pressed (dom::pressedKey) in a part of the measurements, numbered as
 // form::MeasurementsPart. Returns 1 where the page must not give the key its own meaning.
 int web_timings_key_pressed(int part, int shift, int ctrl, int alt, int meta);
+// One more slice of the warm-up, when the page is idle. Returns 0 once it is done.
+int web_warm_up();
 }

@@ -38,6 +38,8 @@ EMSCRIPTEN_KEEPALIVE int web_key_pressed(int shift, int ctrl, int alt, int meta)
     return page && page->keyPressed({ shift != 0, ctrl != 0, alt != 0, meta != 0 }) ? 1 : 0;
 }
 
+EMSCRIPTEN_KEEPALIVE int web_warm_up() { return page && page->warmUp() ? 1 : 0; }
+
 EMSCRIPTEN_KEEPALIVE void web_copy_timings()
 {
     if (page)

@@ -127,6 +127,14 @@ const Page = {
         Page.waiting = [];
         waiting.forEach(function (what) { what(); });
         Page.form.removeAttribute('aria-busy');
+        setTimeout(Page.warmUp, 0);
+    },
+
+    // The rest of the warm-up the program began (form/form_logic.h), a slice at a time, with the
+    // page's events between them.
+    warmUp: function () {
+        if (Module['_web_warm_up']())
+            setTimeout(Page.warmUp, 0);
     },
 
     setText: function (k, text) {

@@ -41,7 +41,8 @@ WebForm::WebForm()
     // The page's autofocus has placed it, unless the user has moved it since.
     if (dom::focused() < 0)
         dom::focus(number(form::initialFocus()));
-    // The page's script starts the program once the form is painted.
+    // The page's script starts the program once the form is painted; it runs the warm-up's other
+    // slices when the page is idle.
     logic_.warmUp();
 }
 

@@ -7,8 +7,8 @@
 // groups, two list boxes with role="listbox", a read-only textarea, labels), written into the
 // page by the build from the design table, the screen-reader texts and the look that form/
 // decides (described.h), and painted before this program runs. It attaches to them after the
-// first paint (page.js), observes its clock and warms the search up; a tap made before then is
-// kept and carried out once it has. A click on a radio button or a row, or a key, reaches WebForm
+// first paint (page.js), observes its clock and begins warming up what a click measures; a tap
+// made before then is kept and carried out once it has. A click on a radio button or a row, or a key, reaches WebForm
 // through the page's events (dom.h, carried out in main.cpp); form::keyAction decides what a key
 // does. A click runs the form's handler (Option1_Click, Option2_Click, List1_Click), which asks
 // for the lists, the text box and the times through the Controls interface implemented here.
@@ -46,6 +46,8 @@ public:
     void copyTimings();
 
     const form::MainFormLogic& logic() const { return logic_; }
+    // One more slice of the warm-up the constructor began.
+    bool warmUp() { return logic_.warmUp(); }
     // For tests: what is wrong with the page, empty if nothing (form::brokenInvariant).
     std::string brokenInvariant() const;
 

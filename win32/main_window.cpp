@@ -17,8 +17,10 @@ namespace {
     // The system menu's item for the window «Измервания»: below the system's own commands
     // (0xF000 and up), its low four bits clear as the system wants.
     constexpr UINT measurementsCommand = 0x0010;
-    // Posted to itself once shown: warm up what a click measures.
+    // Posted to itself once shown: warm up what a click measures. Its first slice comes before any
+    // input; the others on a timer, whose messages come after input and painting.
     constexpr UINT warmUpMessage = WM_APP + 1;
+    constexpr UINT_PTR warmUpTimer = 1;
 
 } // namespace
 
@@ -205,7 +207,14 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             focusWithoutChoosing(lastFocus_ ? lastFocus_ : require(form::initialFocus()));
         return 0;
     case warmUpMessage:
-        logic_.warmUp();
+        if (logic_.warmUp())
+            SetTimer(window_, warmUpTimer, USER_TIMER_MINIMUM, nullptr);
+        return 0;
+    case WM_TIMER:
+        if (wParam != warmUpTimer)
+            break;
+        if (!logic_.warmUp())
+            KillTimer(window_, warmUpTimer);
         return 0;
     case WM_CLOSE:
         DestroyWindow(window_);

@@ -56,7 +56,14 @@ void MainForm::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
     if (!std::exchange(painted_, true))
-        QTimer::singleShot(0, this, [this] { logic_.warmUp(); });
+        QTimer::singleShot(0, this, &MainForm::warmUp);
+}
+
+// A slice at a time, with the window's events between them, so that no click waits for more.
+void MainForm::warmUp()
+{
+    if (logic_.warmUp())
+        QTimer::singleShot(0, this, &MainForm::warmUp);
 }
 
 void MainForm::showTimings()

@@ -91,6 +91,7 @@ protected:
 private:
     void createControls();
     void connectControls();
+    void warmUp();
 
     // form::Controls
     void showRows(form::ControlId list, std::span<const std::string> rows) override;
