@@ -137,10 +137,12 @@ bool MainFormLogic::warmUp()
     if (warmSlices_ >= mostSlices || warmedFor_ >= enough)
         return false;
     const auto methods = static_cast<int>(std::size(texts::methodCaptions));
+    // The first slice tries every bound on each interval at least once.
+    const int atLeast = warmSlices_ == 0 ? 3 * methods : 1;
     Rows rows;
     const std::int64_t start = clock_.now();
-    for (int round = 0;
-         round < mostRounds && (round < 3 * methods || clock_.now() - start < slice); ++round) {
+    for (int round = 0; round < mostRounds && (round < atLeast || clock_.now() - start < slice);
+         ++round) {
         const auto interval = static_cast<std::int16_t>(warmRounds_ / methods % 3);
         const auto method = static_cast<std::int16_t>(warmRounds_ % methods);
         ++warmRounds_;

@@ -289,8 +289,8 @@ TEST_CASE("repeats stop at enough steps or at the cap, and show no more digits t
             // The figure is one run, to within what the clock and its readings blur: a step at
             // each end where the clock jitters; else the runs span whole steps, and it is the last
             // small batch at most, and never more than a step.
-            const std::int64_t blur = c.jittered ? 2 * step
-                                                 : std::min(step, (timing.runs / 32 + 1) * work);
+            const std::int64_t blur
+                = c.jittered ? 2 * step : std::min(step, (timing.runs / 32 + 1) * work);
             CHECK(timing.nanoseconds > 0);
             CHECK(std::abs(timing.nanoseconds - work) * timing.runs
                 <= blur + batches * c.readingCost + timing.runs);
@@ -351,7 +351,7 @@ TEST_CASE("a clock coarser than the cap: its step is spanned, at three steps' co
     }
 }
 
-TEST_CASE("a clock that never moves runs the work once, and its time is never 0")
+TEST_CASE("a clock that never moves runs the work once, its time is never 0, and the warm-up ends")
 {
     FakeClock clock(0, 40);
     int runs = 0;
@@ -360,6 +360,13 @@ TEST_CASE("a clock that never moves runs the work once, and its time is never 0"
     CHECK(timing.runs == 1);
     CHECK(timing.nanoseconds == 1);
     CHECK(timing.digits == 1);
+    // A window asks for slices of the warm-up until it says it is done.
+    RecordingControls window;
+    form::MainFormLogic logic(window, clock);
+    int slices = 1;
+    while (logic.warmUp() && slices < 1000)
+        ++slices;
+    CHECK(slices < 1000);
 }
 
 // The fault this guards against: anything a window does to its controls, or the removal of the

@@ -8,10 +8,11 @@
 // page by the build from the design table, the screen-reader texts and the look that form/
 // decides (described.h), and painted before this program runs. It attaches to them after the
 // first paint (page.js), observes its clock and begins warming up what a click measures; a tap
-// made before then is kept and carried out once it has. A click on a radio button or a row, or a key, reaches WebForm
-// through the page's events (dom.h, carried out in main.cpp); form::keyAction decides what a key
-// does. A click runs the form's handler (Option1_Click, Option2_Click, List1_Click), which asks
-// for the lists, the text box and the times through the Controls interface implemented here.
+// made before then is kept and carried out once it has. A click on a radio button or a row, or a
+// key, reaches WebForm through the page's events (dom.h, carried out in main.cpp); form::keyAction
+// decides what a key does. A click runs the form's handler (Option1_Click, Option2_Click,
+// List1_Click), which asks for the lists, the text box and the times through the Controls interface
+// implemented here.
 //
 // Within the update bracket around the measured work, a list's rows are only data here; at its
 // end, each list that changed is built in the page in one go, as the Windows window redraws its
