@@ -57,9 +57,9 @@ void MainFormLogic::Option1_Click(std::int16_t Index)
         return;
     IntervalIndex = Index;
     controls_.beginUpdate();
-    // The rows of the interval shown before go unmeasured: a side's time must not depend on what
-    // was clicked before it. Each measured run then empties the rows of its own last run, and
-    // fills the list from nothing, as the first did.
+    // The rows of the interval shown before, and their room, go unmeasured: a side's time must
+    // not depend on what was clicked before it. Each measured run then empties the rows of its
+    // own last run, and fills the list again.
     List1_ = {};
     const Timing stored = measure(clock_, [this] { copyStored(List1_[0], IntervalIndex); });
     const auto n = static_cast<std::int16_t>(List1_[0].size());
@@ -101,7 +101,7 @@ const std::vector<std::string>& MainFormLogic::rows(std::int16_t list) const
 
 void MainFormLogic::copyStored(Rows& into, std::int16_t interval) const
 {
-    into = Rows();
+    into.clear();
     const Rows& stored = List2_[static_cast<std::size_t>(interval)];
     into.reserve(stored.size());
     for (const std::string& row : stored)
@@ -110,7 +110,7 @@ void MainFormLogic::copyStored(Rows& into, std::int16_t interval) const
 
 std::int64_t MainFormLogic::search(Rows& into, std::int16_t interval, std::int16_t method)
 {
-    into = Rows();
+    into.clear();
     const primes::Search found = primes::findPrimes(interval, method);
     into.reserve(found.primes.size());
     for (const std::int16_t prime : found.primes)
@@ -133,7 +133,7 @@ bool MainFormLogic::warmUp()
     // Bounds for a clock that hardly moves, so that a window never keeps warming.
     constexpr int mostRounds = 30;
     constexpr int mostSlices = 40;
-    constexpr MeasureLimits oneStep { 1, 0 };
+    constexpr MeasureLimits oneStep { 1, 0, 0 };
     if (warmSlices_ >= mostSlices || warmedFor_ >= enough)
         return false;
     const auto methods = static_cast<int>(std::size(texts::methodCaptions));

@@ -69,9 +69,10 @@ public:
 private:
     using Rows = std::vector<std::string>;
     // Each side's work: the stored rows copied, the primes found and written (with the count of
-    // remainder operations), into rows emptied first, their memory given back. The rows' room is
-    // taken once, for as many as there will be: how a system's allocator grows an array is no
-    // part of the lesson, and differs from one window to the next.
+    // remainder operations), into rows emptied first. The rows' room is taken once, for as many
+    // as there will be, and kept by the runs that repeat the work: how a system's allocator grows
+    // an array, or gives its memory back to the system, is no part of the lesson, and differs
+    // from one window to the next.
     void copyStored(Rows& into, std::int16_t interval) const;
     static std::int64_t search(Rows& into, std::int16_t interval, std::int16_t method);
     void FindPrimes();

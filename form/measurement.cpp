@@ -46,11 +46,13 @@ namespace {
     // span whole steps, where a coarse clock (a browser's 1 ms) would blur each end by up to a
     // step, a quarter of a round's figure.
     std::pair<Timing, std::int64_t> round(Clock& clock, const std::function<void()>& work,
-        std::int64_t step, std::int64_t enoughSteps, std::int64_t most)
+        std::int64_t step, std::int64_t enough, std::int64_t most)
     {
-        // Bounds for a clock that stops moving.
+        // Bounds for a clock that stops moving, and for work that takes no time on the clock (as
+        // a test's may): real work, 8 ns or more a run, reaches the cap long before.
         constexpr int mostReadings = 1 << 26;
         constexpr int mostEndBatches = 1024;
+        constexpr std::int64_t mostRuns = 1 << 17;
         const std::int64_t called = clock.now();
         std::int64_t start = called;
         for (int k = 0; start == called && k < mostReadings; ++k)
@@ -66,7 +68,7 @@ namespace {
                 work();
             runs += batch;
             reading = clock.now();
-            if (last || reading - start >= enoughSteps * step)
+            if (last || reading - start >= enough || runs >= mostRuns)
                 break;
             // Each reading may lag the true time by up to a step, so the runs so far took less
             // than `atMost`; the next batch is sized so that even then the whole stays within the
@@ -77,12 +79,12 @@ namespace {
             const std::int64_t fits = (budget - atMost) / perRun;
             if (fits < 1)
                 break;
-            batch = std::min(runs, fits);
+            batch = std::min({ runs, fits, mostRuns - runs });
             last = batch == fits;
         }
         if (4 * (reading - start - step) <= runs * step) {
             const std::int64_t before = reading;
-            for (int k = 0; reading == before && k < mostEndBatches; ++k) {
+            for (int k = 0; reading == before && k < mostEndBatches && runs < 2 * mostRuns; ++k) {
                 const std::int64_t small = std::max<std::int64_t>(runs / 32, 1);
                 for (std::int64_t i = 0; i < small; ++i)
                     work();
@@ -114,14 +116,13 @@ Timing measure(Clock& clock, const std::function<void()>& work, const MeasureLim
         return { 1, 1, 1 };
     }
     const std::int64_t half = limits.mostNanoseconds / 2;
+    const std::int64_t enough = std::max(limits.enoughSteps * step, limits.leastNanoseconds);
     if (3 * step > half)
-        return round(
-            clock, work, step, limits.enoughSteps, std::max(limits.mostNanoseconds, 3 * step))
-            .first;
-    const auto [first, took] = round(clock, work, step, limits.enoughSteps, half);
+        return round(clock, work, step, enough, std::max(limits.mostNanoseconds, 3 * step)).first;
+    const auto [first, took] = round(clock, work, step, enough, half);
     if (first.runs == 1 && took >= half)
         return first;
-    const Timing second = round(clock, work, step, limits.enoughSteps, half).first;
+    const Timing second = round(clock, work, step, enough, half).first;
     return second.nanoseconds < first.nanoseconds ? second : first;
 }
 

@@ -240,8 +240,8 @@ class PageTest(unittest.TestCase):
 
     def test_times_are_measured_honestly(self):
         """The browser's clock moves in coarse steps (100 µs in Chromium without cross-origin
-        isolation, 1 ms in Firefox and WebKit). On 1 - 10 each side takes about a microsecond,
-        far below one step: the logic must know its clock's step, so that the work is repeated
+        isolation, 1 ms in Firefox and WebKit). On 1 - 10 each side takes a few hundred
+        nanoseconds at most, far below one step: the logic must know its clock's step, so that the work is repeated
         while the clock moves on (for a few milliseconds at most), and the mean shown, with no
         more digits than the steps spanned warrant."""
         # Each change of the clock is a whole number of its steps, and more than one where the
@@ -257,7 +257,9 @@ class PageTest(unittest.TestCase):
             self.click("Option1(0)")
             for label, time in zip(("Label2(0)", "Label2(1)"), self.times()):
                 ns = browser.nanoseconds(time)
-                self.assertGreater(ns, 10, time)
+                # A figure measured, not the floor of a clock that never moved (copying four
+                # short rows takes a few nanoseconds).
+                self.assertGreater(ns, 1, time)
                 self.assertLess(ns, step * 1e6 / 2, f"{time}: one step of the clock or more")
                 # No more digits than the steps the runs spanned warrant (the shown figure is
                 # rounded, hence the margin).
