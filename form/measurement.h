@@ -25,10 +25,11 @@ struct MeasureLimits {
     // its steps instead: enough to see it move once, whatever its readings lag, so that the
     // figure comes from a step spanned, not from a guess.
     std::int64_t mostNanoseconds = 12'000'000;
-    // And at least this long, within the cap: every window's figure is then the mean of runs over
-    // a like span. A fine clock would otherwise stop after a few runs, their caches still cold
-    // from whatever ran before, where a browser's 1 ms clock takes thousands.
-    std::int64_t leastNanoseconds = 1'000'000;
+    // And at least this long, within the cap: every window's figure is then the mean of many warm
+    // runs. A fine clock would otherwise stop after a few runs, their caches still cold from
+    // whatever ran before, where a browser's 1 ms clock takes thousands. Short, for a click's own
+    // wait: each side is measured twice.
+    std::int64_t leastNanoseconds = 100'000;
 };
 
 struct Timing {

@@ -414,8 +414,8 @@ TEST_CASE("an interval click shows its times within the update bracket; a mean s
                                                  : std::string();
         return what + mean + texts::measurementsHint;
     };
-    // A clock of 10 ns, on which every side is repeated for a millisecond at least; and one that
-    // never moves, on which each runs once.
+    // A clock of 10 ns, on which every side is repeated for a tenth of a millisecond at least; and
+    // one that never moves, on which each runs once.
     for (const std::int64_t grain : { 10, 0 }) {
         FakeClock clock(grain, 5);
         const ChargeMemory charged(clock);

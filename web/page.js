@@ -127,14 +127,18 @@ const Page = {
         Page.waiting = [];
         waiting.forEach(function (what) { what(); });
         Page.form.removeAttribute('aria-busy');
-        setTimeout(Page.warmUp, 0);
+        Page.afterFrame(Page.warmUp);
     },
 
-    // The rest of the warm-up the program began (form/form_logic.h), a slice at a time, with the
-    // page's events between them.
+    // The rest of the warm-up the program began (form/form_logic.h), a slice at a time, each after
+    // a frame: what a tap changed is drawn before the next slice, and a tap waits for one at most.
     warmUp: function () {
         if (Module['_web_warm_up']())
-            setTimeout(Page.warmUp, 0);
+            Page.afterFrame(Page.warmUp);
+    },
+
+    afterFrame: function (what) {
+        requestAnimationFrame(function () { setTimeout(what, 0); });
     },
 
     setText: function (k, text) {
