@@ -84,6 +84,14 @@ def sha256(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
+def without_comments(script):
+    """The page's own script without the lines that are only a comment, but for its licence:
+    its comments are for its developers, who read them in web/page.js, and would be a twentieth of
+    the page."""
+    return "".join(line for line in script.splitlines(keepends=True)
+                   if not line.lstrip().startswith("//") or line.startswith("// SPDX-"))
+
+
 def page(template, style_file, form, start_file, script_file, icon_file, version, out,
          font_file=None):
     html = open(template, encoding="utf-8").read()
@@ -92,7 +100,7 @@ def page(template, style_file, form, start_file, script_file, icon_file, version
     markup = open(form + ".html", encoding="utf-8").read().rstrip("\n")
     style = (open(style_file, encoding="utf-8").read()
              + open(form + ".css", encoding="utf-8").read())
-    start = open(start_file, encoding="utf-8").read()
+    start = without_comments(open(start_file, encoding="utf-8").read())
     script = open(script_file, encoding="utf-8").read()
     notice = ""
     if font_file:
