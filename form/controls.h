@@ -4,6 +4,7 @@
 #pragma once
 
 #include "design.h"
+#include "result_row.h"
 #include "timing_table.h"
 
 #include <array>
@@ -30,7 +31,7 @@ public:
     // The result lists, List1(0) and List1(1). The logic holds their rows and measures its work on
     // them as plain data (form_logic.h); a window shows them all at once with no row selected,
     // replacing what it showed, within the update bracket.
-    virtual void showRows(ControlId list, std::span<const std::string> rows) = 0;
+    virtual void showRows(ControlId list, std::span<const ResultRow> rows) = 0;
     virtual std::int16_t selectedRow(ControlId list) const = 0;
     // Selecting the row already selected must raise no click: the row sync relies on it to end.
     virtual void setSelectedRow(ControlId list, std::int16_t row) = 0;

@@ -39,7 +39,9 @@ MainFormLogic::MainFormLogic(Controls& controls, Clock& clock)
 {
     for (std::int16_t i = 0; i < static_cast<std::int16_t>(primes::storedListCount); ++i) {
         const std::span<const char* const> stored = initialRows(*rowOf(List2(i)));
-        List2_.emplace_back(stored.begin(), stored.end());
+        Rows& rows = List2_.emplace_back();
+        for (const char* row : stored)
+            rows.emplace_back(row);
     }
     clock_.step();
 }
@@ -94,7 +96,7 @@ void MainFormLogic::List1_Click(std::int16_t Index)
     controls_.setSelectedRow(List1(1), row);
 }
 
-const std::vector<std::string>& MainFormLogic::rows(std::int16_t list) const
+const std::vector<ResultRow>& MainFormLogic::rows(std::int16_t list) const
 {
     return List1_.at(list == 1 ? 1 : 0);
 }
@@ -104,7 +106,7 @@ void MainFormLogic::copyStored(Rows& into, std::int16_t interval) const
     into.clear();
     const Rows& stored = List2_[static_cast<std::size_t>(interval)];
     into.reserve(stored.size());
-    for (const std::string& row : stored)
+    for (const ResultRow& row : stored)
         into.push_back(row);
 }
 
@@ -114,7 +116,7 @@ std::int64_t MainFormLogic::search(Rows& into, std::int16_t interval, std::int16
     const primes::Search found = primes::findPrimes(interval, method);
     into.reserve(found.primes.size());
     for (const std::int16_t prime : found.primes)
-        into.push_back(std::to_string(prime));
+        into.emplace_back(prime);
     return found.remainderOperations;
 }
 

@@ -14,9 +14,9 @@
 // shown and the result read out. A method button only records the bound for the next interval.
 // Selecting a row in either list selects the same row in both.
 //
-// The result lists' rows are the logic's, plain strings: the work each time covers is then the
-// same in every window, that side's own for the clicked interval, and none of a toolkit's per-row
-// bookkeeping, nor the removal of the rows an earlier click left.
+// The result lists' rows are the logic's, plain data (result_row.h): the work each time covers is
+// then the same in every window, that side's own for the clicked interval, and none of a toolkit's
+// per-row bookkeeping, nor the removal of the rows an earlier click left.
 
 #include "clock.h"
 #include "controls.h"
@@ -64,10 +64,10 @@ public:
     const LastClick& lastClick() const { return lastClick_; }
     const TimingTable& timings() const { return timings_; }
     // The rows of List1(0) or List1(1).
-    const std::vector<std::string>& rows(std::int16_t list) const;
+    const std::vector<ResultRow>& rows(std::int16_t list) const;
 
 private:
-    using Rows = std::vector<std::string>;
+    using Rows = std::vector<ResultRow>;
     // Each side's work: the stored rows copied, the primes found and written (with the count of
     // remainder operations), into rows emptied first. The rows' room is taken once, for as many
     // as there will be, and kept by the runs that repeat the work: how a system's allocator grows
@@ -87,7 +87,7 @@ private:
     int warmSlices_ = 0;
     std::int64_t warmedFor_ = 0;
     std::array<Rows, 2> List1_;
-    // The stored lists' rows as their list boxes hold them, as strings: copying one is then the
+    // The stored lists' rows as their list boxes hold them, read once: copying one is then the
     // same few bytes in every window, and not a scan for its end, which a browser does several
     // times slower than a desktop's C library.
     std::vector<Rows> List2_;

@@ -110,11 +110,13 @@ private:
         --clickDepth;
     }
 
-    void showRows(form::ControlId id, std::span<const std::string> rows) override
+    void showRows(form::ControlId id, std::span<const form::ResultRow> rows) override
     {
         if (!updating)
             ++listChangesOutsideUpdate;
-        list(id).rows.assign(rows.begin(), rows.end());
+        list(id).rows.clear();
+        for (const form::ResultRow& row : rows)
+            list(id).rows.emplace_back(row.text());
         list(id).selected = -1;
     }
     std::int16_t selectedRow(form::ControlId id) const override

@@ -98,7 +98,7 @@ private:
     const form::Controls& inner() const { return recorded; }
     void charge() const { clock_.trueTime += controlCost; }
 
-    void showRows(form::ControlId id, std::span<const std::string> rows) override
+    void showRows(form::ControlId id, std::span<const form::ResultRow> rows) override
     {
         charge();
         inner().showRows(id, rows);

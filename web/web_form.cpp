@@ -200,10 +200,12 @@ void WebForm::update()
     }
 }
 
-void WebForm::showRows(form::ControlId id, std::span<const std::string> rows)
+void WebForm::showRows(form::ControlId id, std::span<const form::ResultRow> rows)
 {
     Control& control = list(id);
-    control.rows.assign(rows.begin(), rows.end());
+    control.rows.clear();
+    for (const form::ResultRow& row : rows)
+        control.rows.emplace_back(row.text());
     control.selected = -1;
     control.changed = control.row->visible;
 }

@@ -53,7 +53,7 @@ public:
     std::string brokenInvariant() const;
 
     // form::Controls
-    void showRows(form::ControlId list, std::span<const std::string> rows) override;
+    void showRows(form::ControlId list, std::span<const form::ResultRow> rows) override;
     std::int16_t selectedRow(form::ControlId list) const override;
     void setSelectedRow(form::ControlId list, std::int16_t row) override;
     std::string caption(form::ControlId option) const override;

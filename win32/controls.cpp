@@ -30,13 +30,13 @@ void MainWindow::endUpdate()
     }
 }
 
-void MainWindow::showRows(form::ControlId list, std::span<const std::string> rows)
+void MainWindow::showRows(form::ControlId list, std::span<const form::ResultRow> rows)
 {
     const HWND hwnd = require(list);
     SendMessageW(hwnd, LB_RESETCONTENT, 0, 0);
     SendMessageW(hwnd, LB_INITSTORAGE, rows.size(), rows.size() * 6 * sizeof(wchar_t));
-    for (const std::string& row : rows)
-        SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(row).c_str()));
+    for (const form::ResultRow& row : rows)
+        SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(row.text()).c_str()));
 }
 
 std::int16_t MainWindow::selectedRow(form::ControlId list) const

@@ -20,7 +20,7 @@ ListBox* MainForm::listBox(form::ControlId list) const
     return list.name == form::Name::List1 ? List1.at(at(list)) : nullptr;
 }
 
-void MainForm::showRows(form::ControlId list, std::span<const std::string> rows)
+void MainForm::showRows(form::ControlId list, std::span<const form::ResultRow> rows)
 {
     if (ListBox* box = listBox(list))
         box->setRows(rows);

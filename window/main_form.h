@@ -94,7 +94,7 @@ private:
     void warmUp();
 
     // form::Controls
-    void showRows(form::ControlId list, std::span<const std::string> rows) override;
+    void showRows(form::ControlId list, std::span<const form::ResultRow> rows) override;
     std::int16_t selectedRow(form::ControlId list) const override;
     void setSelectedRow(form::ControlId list, std::int16_t row) override;
     std::string caption(form::ControlId option) const override;

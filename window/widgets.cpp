@@ -62,7 +62,7 @@ class ResultRows : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setRows(std::span<const std::string> rows)
+    void setRows(std::span<const form::ResultRow> rows)
     {
         beginResetModel();
         rows_.assign(rows.begin(), rows.end());
@@ -72,7 +72,7 @@ public:
     std::string rowText(int row) const
     {
         return row >= 0 && row < static_cast<int>(rows_.size())
-            ? rows_[static_cast<std::size_t>(row)]
+            ? std::string(rows_[static_cast<std::size_t>(row)].text())
             : std::string();
     }
 
@@ -85,11 +85,12 @@ public:
     {
         if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
             return {};
-        return QString::fromStdString(rows_[static_cast<std::size_t>(index.row())]);
+        const std::string_view text = rows_[static_cast<std::size_t>(index.row())].text();
+        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     }
 
 private:
-    std::vector<std::string> rows_;
+    std::vector<form::ResultRow> rows_;
 };
 
 } // namespace
@@ -107,7 +108,7 @@ ListBox::ListBox(QWidget* parent)
     });
 }
 
-void ListBox::setRows(std::span<const std::string> rows)
+void ListBox::setRows(std::span<const form::ResultRow> rows)
 {
     static_cast<ResultRows*>(model())->setRows(rows);
 }

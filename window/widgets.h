@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include "result_row.h"
+
 #include <span>
 #include <string>
 
@@ -47,7 +49,7 @@ public:
     explicit ListBox(QWidget* parent = nullptr);
 
     // Shows these rows instead of the ones it showed, with none selected.
-    void setRows(std::span<const std::string> rows);
+    void setRows(std::span<const form::ResultRow> rows);
     int count() const;
     // The row as shown, empty past the last one.
     std::string rowText(int row) const;
