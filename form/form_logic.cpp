@@ -63,12 +63,13 @@ void MainFormLogic::Option1_Click(std::int16_t Index)
     // not depend on what was clicked before it. Each measured run then empties the rows of its
     // own last run, and fills the list again.
     List1_ = {};
-    const Timing stored = measure(clock_, [this] { copyStored(List1_[0], IntervalIndex); });
+    const Timing stored = measure(clock_, storedSide(List1_[0], IntervalIndex));
     const auto n = static_cast<std::int16_t>(List1_[0].size());
     const std::string summary = texts::summaryBefore + controls_.caption(Option1(Index))
         + texts::summaryBetween + std::to_string(n);
     controls_.setText(Text1(0), summary + texts::lineEnd);
-    const Timing computed = measure(clock_, [this] { FindPrimes(); });
+    const Timing computed = measure(
+        clock_, FindPrimes(List1_[1], IntervalIndex, MethodIndex, lastClick_.remainderOperations));
     controls_.showRows(List1(0), List1_[0]);
     controls_.showRows(List1(1), List1_[1]);
     controls_.endUpdate();
@@ -120,9 +121,15 @@ std::int64_t MainFormLogic::search(Rows& into, std::int16_t interval, std::int16
     return found.remainderOperations;
 }
 
-void MainFormLogic::FindPrimes()
+std::function<void()> MainFormLogic::storedSide(Rows& into, std::int16_t interval) const
 {
-    lastClick_.remainderOperations = search(List1_[1], IntervalIndex, MethodIndex);
+    return [this, &into, interval] { copyStored(into, interval); };
+}
+
+std::function<void()> MainFormLogic::FindPrimes(
+    Rows& into, std::int16_t interval, std::int16_t method, std::int64_t& operations)
+{
+    return [&into, interval, method, &operations] { operations = search(into, interval, method); };
 }
 
 // The three smaller intervals with every bound, each side once a round, until the slice is up:
@@ -142,16 +149,15 @@ bool MainFormLogic::warmUp()
     // The first slice tries every bound on each interval at least once.
     const int atLeast = warmSlices_ == 0 ? 3 * methods : 1;
     Rows rows;
+    std::int64_t operations = 0;
     const std::int64_t start = clock_.now();
     for (int round = 0; round < mostRounds && (round < atLeast || clock_.now() - start < slice);
          ++round) {
         const auto interval = static_cast<std::int16_t>(warmRounds_ / methods % 3);
         const auto method = static_cast<std::int16_t>(warmRounds_ % methods);
         ++warmRounds_;
-        measure(
-            clock_, [&] { copyStored(rows, interval); }, oneStep);
-        measure(
-            clock_, [&] { search(rows, interval, method); }, oneStep);
+        measure(clock_, storedSide(rows, interval), oneStep);
+        measure(clock_, FindPrimes(rows, interval, method, operations), oneStep);
     }
     warmedFor_ += clock_.now() - start;
     return ++warmSlices_ < mostSlices && warmedFor_ < enough;
