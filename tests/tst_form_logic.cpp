@@ -11,7 +11,9 @@
 #include "recording_controls.h"
 #include "sieve.h"
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -218,4 +220,18 @@ TEST_CASE("indices no button sends change nothing")
     window.logic.Option2_Click(3);
     window.logic.Option2_Click(-1);
     CHECK(window.logic.methodIndex() == method);
+}
+
+// A row holds its text in place: any number the search may write, whole, and text too long for it
+// cut to what it holds rather than written past its end.
+TEST_CASE("a result row holds every std::int16_t whole, and cuts longer text")
+{
+    for (int n = INT16_MIN; n <= INT16_MAX; ++n) {
+        const std::string text(form::ResultRow(static_cast<std::int16_t>(n)).text());
+        if (text != std::to_string(n))
+            REQUIRE(text == std::to_string(n));
+    }
+    CHECK(form::ResultRow(std::string_view("9973")).text() == "9973");
+    CHECK(form::ResultRow(std::string_view("123456789")).text() == "1234567");
+    CHECK(form::ResultRow(std::string_view("9973")) == form::ResultRow(std::int16_t { 9973 }));
 }
