@@ -42,7 +42,9 @@ folder() {
 # The uninstall entry, as REG_SZ/REG_DWORD lines of a .reg file in UTF-8; empty when missing.
 uninstall_entry() {
     rm -f "$WINEPREFIX.reg"
-    quietly wine reg export "$1\\$key" "$(winepath -w "$WINEPREFIX.reg")" /y
+    # A missing key is an answer; any other failure of reg is shown, not taken for one.
+    out=$(wine reg export "$1\\$key" "$(winepath -w "$WINEPREFIX.reg")" /y 2>&1) \
+        || case $out in *'Unable to find'*) ;; *) echo "reg export $1: $out" >&2 ;; esac
     [ -f "$WINEPREFIX.reg" ] && iconv -f UTF-16 -t UTF-8 "$WINEPREFIX.reg" | tr -d '\r'
 }
 
@@ -52,6 +54,9 @@ check_case() {
     shift 4
     echo "== $label: $installer $*"
     quietly wine "$installer" "$@" || fail "$label: the installer exited with $?"
+    # Once, on a busy machine, the files and the shortcut were there but the registry entry came a
+    # moment later: wait until every process of the prefix has ended, as for the uninstaller.
+    wineserver -w
 
     cmp -s "$exe" "$dir/prime-intervals.exe" || fail "$label: no prime-intervals.exe in $dir"
     for f in uninstall.exe LICENSE.txt README.txt; do
